@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TextEncoding.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// Whole-file text reading and writing, shared by report loading, counter set files and exports.
+class TextFile
+{
+public:
+    struct Content
+    {
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Utf8;
+    };
+
+    // Reads a whole file: the encoding from its byte-order mark (removed) or its bytes, lines split
+    // at CR LF, LF or CR. Throws Failure with a message for the user when the file cannot be read.
+    static Content read(const QString &path);
+
+    // Decodes a file's bytes as read() does.
+    static QString decode(const QByteArray &bytes, TextEncoding *found = nullptr);
+
+    // Splits at CR LF, LF alone or CR alone. A line break at the very end adds no empty line, and
+    // an empty text has no lines.
+    static QStringList splitLines(QStringView text);
+
+    // Each line followed by CR LF, in `encoding` with its byte-order mark when it has one.
+    static QByteArray encode(const QStringList &lines, TextEncoding encoding);
+
+    // Replaces the file at `path` in one step, so a failed write never leaves half a file behind.
+    // Throws Failure when the file cannot be written.
+    static void write(const QString &path, const QStringList &lines, TextEncoding encoding);
+};

@@ -1,0 +1,20 @@
+#include "TextLineList.h"
+
+#include "TextFile.h"
+
+void TextLineList::loadFromFile(const QString &path)
+{
+    TextFile::Content content = TextFile::read(path);
+    lines = std::move(content.lines);
+    remembered_ = content.encoding;
+}
+
+TextEncoding TextLineList::writeEncoding() const
+{
+    return hasByteOrderMark(remembered_) ? remembered_ : TextEncoding::Utf8;
+}
+
+void TextLineList::saveToFile(const QString &path) const
+{
+    TextFile::write(path, lines, writeEncoding());
+}

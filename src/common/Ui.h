@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What a command may ask of the person in front of it. Commands never open a dialog or a message
+// box themselves: the window answers with real dialogs, the command line with standard error, and
+// tests with a script, so every command runs end to end without a display.
+class Ui
+{
+public:
+    virtual ~Ui() = default;
+
+    // Status bar panels 0 (progress), 1 (messages) and 2 (file names and counts).
+    virtual void setStatus(int panel, const QString &text) = 0;
+    // Lets the window repaint and see keys (Esc) while a long command runs.
+    virtual void pumpEvents() = 0;
+    // An error box with an OK button; `text` is the whole text, "APP. ERR (...):  " included.
+    virtual void error(const QString &text) = 0;
+    virtual void info(const QString &text) = 0;
+    // A Yes/No question; true only on Yes.
+    virtual bool confirm(const QString &text) = 0;
+    // The open dialog, every chosen file must exist; `preset` fills the file name box. An empty
+    // list means the user cancelled.
+    virtual QStringList openFiles(bool multiple, const QString &preset) = 0;
+    // The save dialog with `preset` in the file name box; an empty path means the user cancelled.
+    virtual QString saveFile(const QString &preset) = 0;
+};

@@ -1,0 +1,279 @@
+#include "GridTable.h"
+
+#include "common/Failure.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString noText;
+
+} // namespace
+
+GridTable::GridTable(int columns, QObject *parent) :
+    QAbstractTableModel(parent),
+    cells_(2, std::vector<QString>(std::max(columns, 1))),
+    columns_(std::max(columns, 1)),
+    publishedColumns_(columns_)
+{ }
+
+bool GridTable::inRange(int column, int row) const
+{
+    return column >= 0 && column < columns_ && row >= 0 && row < rows();
+}
+
+const QString &GridTable::cell(int column, int row) const
+{
+    return inRange(column, row) ? cells_[std::size_t(row)][std::size_t(column)] : noText;
+}
+
+void GridTable::setCell(int column, int row, const QString &text)
+{
+    if (!inRange(column, row)) {
+        throw Failure(QStringLiteral("Grid index out of range: cell [%1,%2] of a table of %3 columns and %4 rows.")
+                          .arg(column)
+                          .arg(row)
+                          .arg(columns_)
+                          .arg(rows()));
+    }
+    cells_[std::size_t(row)][std::size_t(column)] = text;
+    cellChanged(column, row);
+}
+
+void GridTable::cellChanged(int column, int row)
+{
+    if (bulk() || row >= publishedRows_ || column >= publishedColumns_) {
+        dirty_ = true;
+        return;
+    }
+    if (row == 0) {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    } else {
+        const QModelIndex at = index(row - 1, column);
+        emit dataChanged(at, at);
+    }
+}
+
+void GridTable::setRows(int count)
+{
+    count = std::max(count, 2);
+    if (count == rows())
+        return;
+    cells_.resize(std::size_t(count), std::vector<QString>(std::size_t(columns_)));
+    clampCurrentCell();
+    if (!bulk())
+        publishSize();
+}
+
+void GridTable::setColumns(int count)
+{
+    count = std::max(count, 1);
+    if (count == columns_)
+        return;
+    for (auto &row : cells_)
+        row.resize(std::size_t(count));
+    columns_ = count;
+    clampCurrentCell();
+    if (!bulk())
+        publishSize();
+}
+
+void GridTable::clearCells()
+{
+    for (auto &row : cells_)
+        std::fill(row.begin(), row.end(), QString());
+    dirty_ = true;
+    if (!bulk())
+        publish();
+}
+
+void GridTable::clearRow(int row)
+{
+    if (row < 0 || row >= rows())
+        return;
+    auto &cells = cells_[std::size_t(row)];
+    std::fill(cells.begin(), cells.end(), QString());
+    dirty_ = true;
+    if (!bulk())
+        publish();
+}
+
+void GridTable::clearBody()
+{
+    BulkUpdate batch(*this);
+    setRows(2);
+    clearRow(1);
+}
+
+int GridTable::appendRow(int keyColumn)
+{
+    if (!cell(keyColumn, rows() - 1).isEmpty())
+        setRows(rows() + 1);
+    return rows() - 1;
+}
+
+void GridTable::deleteRow(int row)
+{
+    if (row < 1 || row >= rows())
+        return;
+    if (rows() <= 2) {
+        clearRow(1);
+        return;
+    }
+    BulkUpdate batch(*this);
+    cells_.erase(cells_.begin() + row);
+    cells_.back().resize(std::size_t(columns_)); // keeps the invariant if the row was malformed
+    dirty_ = true;
+    clampCurrentCell();
+}
+
+void GridTable::deleteColumn(int column)
+{
+    if (column < 0 || column >= columns_ || columns_ <= 1)
+        return;
+    BulkUpdate batch(*this);
+    for (auto &row : cells_)
+        row.erase(row.begin() + column);
+    --columns_;
+    dirty_ = true;
+    clampCurrentCell();
+}
+
+void GridTable::moveRow(int from, int to)
+{
+    if (from < 1 || to < 1 || from >= rows() || to >= rows() || from == to)
+        return;
+    BulkUpdate batch(*this);
+    auto moved = std::move(cells_[std::size_t(from)]);
+    cells_.erase(cells_.begin() + from);
+    cells_.insert(cells_.begin() + to, std::move(moved));
+    dirty_ = true;
+}
+
+void GridTable::moveColumn(int from, int to)
+{
+    if (from < 0 || to < 0 || from >= columns_ || to >= columns_ || from == to)
+        return;
+    BulkUpdate batch(*this);
+    for (auto &row : cells_) {
+        QString moved = std::move(row[std::size_t(from)]);
+        row.erase(row.begin() + from);
+        row.insert(row.begin() + to, std::move(moved));
+    }
+    dirty_ = true;
+}
+
+void GridTable::setCurrentCell(int column, int row)
+{
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    currentColumn_ = column;
+    currentRow_ = row;
+    clampCurrentCell();
+    if (currentColumn_ != oldColumn || currentRow_ != oldRow)
+        emit currentCellChanged(currentColumn_, currentRow_);
+}
+
+void GridTable::setFixedColumns(int count)
+{
+    fixedColumns_ = std::clamp(count, 0, columns_ - 1);
+    setCurrentCell(currentColumn_, currentRow_);
+}
+
+void GridTable::clampCurrentCell()
+{
+    const int column = std::clamp(currentColumn_, std::min(fixedColumns_, columns_ - 1), columns_ - 1);
+    const int row = std::clamp(currentRow_, 1, rows() - 1);
+    if (column == currentColumn_ && row == currentRow_)
+        return;
+    currentColumn_ = column;
+    currentRow_ = row;
+    emit currentCellChanged(currentColumn_, currentRow_);
+}
+
+GridTable::BulkUpdate::BulkUpdate(GridTable &table) : table_(table)
+{
+    ++table_.bulkDepth_;
+}
+
+GridTable::BulkUpdate::~BulkUpdate()
+{
+    if (--table_.bulkDepth_ == 0)
+        table_.publish();
+}
+
+void GridTable::publishSize()
+{
+    if (columns_ > publishedColumns_) {
+        beginInsertColumns(QModelIndex(), publishedColumns_, columns_ - 1);
+        publishedColumns_ = columns_;
+        endInsertColumns();
+    } else if (columns_ < publishedColumns_) {
+        beginRemoveColumns(QModelIndex(), columns_, publishedColumns_ - 1);
+        publishedColumns_ = columns_;
+        endRemoveColumns();
+    }
+    // View rows are data rows: view row i is table row i + 1.
+    if (rows() > publishedRows_) {
+        beginInsertRows(QModelIndex(), publishedRows_ - 1, rows() - 2);
+        publishedRows_ = rows();
+        endInsertRows();
+    } else if (rows() < publishedRows_) {
+        beginRemoveRows(QModelIndex(), rows() - 1, publishedRows_ - 2);
+        publishedRows_ = rows();
+        endRemoveRows();
+    }
+}
+
+void GridTable::publish()
+{
+    publishSize();
+    if (!dirty_)
+        return;
+    dirty_ = false;
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+int GridTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : publishedRows_ - 1;
+}
+
+int GridTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : publishedColumns_;
+}
+
+QVariant GridTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cell(index.column(), index.row() + 1);
+}
+
+bool GridTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!editable_ || !index.isValid() || role != Qt::EditRole || !inRange(index.column(), index.row() + 1))
+        return false;
+    setCell(index.column(), index.row() + 1, value.toString());
+    return true;
+}
+
+QVariant GridTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return cell(section, 0);
+}
+
+Qt::ItemFlags GridTable::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_)
+        f |= Qt::ItemIsEditable;
+    return f;
+}

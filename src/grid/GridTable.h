@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+// A two-dimensional table of text cells addressed [column, row], both counted from 0. Row 0 is the
+// header row and is data like any other row; the views show it as their horizontal header and
+// rows 1.. as the body. An emptied table has two rows: the header and one blank data row.
+//
+// Shrinking drops cells for good, so text of an earlier report never reappears when the table
+// grows again. Bulk writers (the parser, loads) open a BulkUpdate: the views then hear of the
+// changes only at publish() or at the end of the bulk update, not once per cell.
+class GridTable : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit GridTable(int columns, QObject *parent = nullptr);
+
+    int rows() const { return int(cells_.size()); }
+    int columns() const { return columns_; }
+    // At least two rows (header and one data row) and one column stay.
+    void setRows(int count);
+    void setColumns(int count);
+
+    const QString &cell(int column, int row) const;
+    // Throws Failure for a cell outside the table.
+    void setCell(int column, int row, const QString &text);
+
+    // Empties every cell, the header row included; the size stays.
+    void clearCells();
+    void clearRow(int row);
+    // Empties rows 1.. and leaves the emptied state: the header row and one blank row.
+    void clearBody();
+
+    // The append rule: grows the table by one row unless the last row's `keyColumn` cell is empty,
+    // and returns the last row, which the caller writes.
+    int appendRow(int keyColumn);
+    // Deletes a data row by moving the rows below it up; the last remaining data row is blanked
+    // instead of removed.
+    void deleteRow(int row);
+    // Deletes a column by moving the columns after it left.
+    void deleteColumn(int column);
+    // Moves a data row (a column) to another position; the others keep their order.
+    void moveRow(int from, int to);
+    void moveColumn(int from, int to);
+
+    // The current cell that commands act on. The row is a data row (1..rows-1), the column is not
+    // before the fixed columns.
+    int currentRow() const { return currentRow_; }
+    int currentColumn() const { return currentColumn_; }
+    void setCurrentCell(int column, int row);
+    void setFixedColumns(int count);
+    int fixedColumns() const { return fixedColumns_; }
+
+    void setEditable(bool editable) { editable_ = editable; }
+
+    // Holds back view notifications until it ends; nests.
+    class BulkUpdate
+    {
+    public:
+        explicit BulkUpdate(GridTable &table);
+        ~BulkUpdate();
+        BulkUpdate(const BulkUpdate &) = delete;
+        BulkUpdate &operator=(const BulkUpdate &) = delete;
+
+    private:
+        GridTable &table_;
+    };
+    // Tells the views of everything changed since the last publish.
+    void publish();
+
+    // QAbstractItemModel: the view's rows are the data rows 1.., its header row 0.
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+signals:
+    void currentCellChanged(int column, int row);
+
+private:
+    bool inRange(int column, int row) const;
+    bool bulk() const { return bulkDepth_ > 0; }
+    void cellChanged(int column, int row);
+    void publishSize();
+    void clampCurrentCell();
+
+    std::vector<std::vector<QString>> cells_; // [row][column]
+    int columns_ = 1;
+    int publishedRows_ = 2;
+    int publishedColumns_ = 1;
+    int bulkDepth_ = 0;
+    bool dirty_ = false;
+    int currentRow_ = 1;
+    int currentColumn_ = 0;
+    int fixedColumns_ = 0;
+    bool editable_ = false;
+};

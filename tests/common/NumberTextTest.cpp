@@ -1,0 +1,61 @@
+#include "common/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(NumberText, GeneralFormatPlainRange)
+{
+    EXPECT_EQ(NumberText::general(2.5), QStringLiteral("2.5"));
+    EXPECT_EQ(NumberText::general(1.0 / 3.0), QStringLiteral("0.333333333333333"));
+    EXPECT_EQ(NumberText::general(2.0 / 3.0), QStringLiteral("0.666666666666667"));
+    EXPECT_EQ(NumberText::general(100.0), QStringLiteral("100"));
+    EXPECT_EQ(NumberText::general(0.0), QStringLiteral("0"));
+    EXPECT_EQ(NumberText::general(-12.3456), QStringLiteral("-12.3456"));
+    EXPECT_EQ(NumberText::general(999999999999999.0), QStringLiteral("999999999999999"));
+    EXPECT_EQ(NumberText::general(0.00001), QStringLiteral("0.00001"));
+    EXPECT_EQ(NumberText::general(0.000012345), QStringLiteral("0.000012345"));
+}
+
+TEST(NumberText, GeneralFormatScientificBeyond)
+{
+    EXPECT_EQ(NumberText::general(1e15), QStringLiteral("1E15"));
+    EXPECT_EQ(NumberText::general(1234567890123456789.0), QStringLiteral("1.23456789012346E18"));
+    EXPECT_EQ(NumberText::general(0.000009), QStringLiteral("9E-6"));
+    EXPECT_EQ(NumberText::general(-1.5e-7), QStringLiteral("-1.5E-7"));
+    // Rounding to 15 digits can carry into a 16th integer digit.
+    EXPECT_EQ(NumberText::general(999999999999999.9), QStringLiteral("1E15"));
+    EXPECT_EQ(NumberText::general(std::numeric_limits<double>::infinity()), QStringLiteral("INF"));
+}
+
+TEST(NumberText, PlainNeverUsesAnExponent)
+{
+    EXPECT_EQ(NumberText::plain(1.5e-7), QStringLiteral("0.00000015"));
+    EXPECT_EQ(NumberText::plain(2e16), QStringLiteral("20000000000000000"));
+    EXPECT_EQ(NumberText::plain(12.5), QStringLiteral("12.5"));
+}
+
+TEST(NumberText, ReadingUsesThePointWhateverTheLocale)
+{
+    EXPECT_EQ(NumberText::readReal(u" 12.5 "), 12.5);
+    EXPECT_EQ(NumberText::readReal(u"-3"), -3.0);
+    EXPECT_FALSE(NumberText::readReal(u"12,5").has_value());
+    EXPECT_FALSE(NumberText::readReal(u"1,000").has_value());
+    EXPECT_FALSE(NumberText::readReal(u"n/a").has_value());
+    EXPECT_FALSE(NumberText::readReal(u"").has_value());
+}
+
+TEST(NumberText, IntegersAreExactAcrossTheWhole64BitRange)
+{
+    EXPECT_EQ(NumberText::readInteger(u"42"), 42);
+    EXPECT_EQ(NumberText::readInteger(u"-7"), -7);
+    EXPECT_EQ(NumberText::readInteger(u"+7"), 7);
+    EXPECT_EQ(NumberText::readInteger(u"9223372036854775807"), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(NumberText::readInteger(u"-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
+    EXPECT_FALSE(NumberText::readInteger(u"9223372036854775808").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u"123456789012345678901234567890").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u"12.0").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u" 12").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u"-").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u"").has_value());
+}

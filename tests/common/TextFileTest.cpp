@@ -1,0 +1,131 @@
+#include "common/TextFile.h"
+#include "common/Failure.h"
+#include "common/TextLineList.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(TextFile, ByteOrderMarksSelectTheEncodingAndAreRemoved)
+{
+    TextEncoding found {};
+    EXPECT_EQ(TextFile::decode(QByteArray("\xEF\xBB\xBF"
+                                          "K\xC3\xA4se"),
+                               &found),
+              QStringLiteral("Käse"));
+    EXPECT_EQ(found, TextEncoding::Utf8WithMark);
+    EXPECT_EQ(TextFile::decode(QByteArray("\xFF\xFE"
+                                          "A\0\xE4\0",
+                                          6),
+                               &found),
+              QStringLiteral("Aä"));
+    EXPECT_EQ(found, TextEncoding::Utf16LE);
+    EXPECT_EQ(TextFile::decode(QByteArray("\xFE\xFF\0A\0\xE4", 6), &found), QStringLiteral("Aä"));
+    EXPECT_EQ(found, TextEncoding::Utf16BE);
+    EXPECT_EQ(TextFile::decode(QByteArray("K\xC3\xA4se"), &found), QStringLiteral("Käse"));
+    EXPECT_EQ(found, TextEncoding::Utf8);
+}
+
+TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
+{
+    TextEncoding found {};
+    EXPECT_EQ(TextFile::decode(QByteArray("K\xE4se \x80 \x81"), &found), QStringLiteral("Käse \u20AC \u0081"));
+    EXPECT_EQ(found, TextEncoding::Windows1252);
+}
+
+TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
+{
+    const QStringList expected { QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b") };
+    EXPECT_EQ(TextFile::splitLines(u"a\r\n\r\nb\r\n"), expected);
+    EXPECT_EQ(TextFile::splitLines(u"a\n\nb\n"), expected);
+    EXPECT_EQ(TextFile::splitLines(u"a\r\rb"), expected);
+    EXPECT_EQ(TextFile::splitLines(u"a\n\rb"), expected); // LF then a lone CR: two breaks
+    EXPECT_TRUE(TextFile::splitLines(u"").isEmpty());
+    EXPECT_EQ(TextFile::splitLines(u"\n"), QStringList { QString() });
+    EXPECT_EQ(TextFile::splitLines(u"a\n\n"), (QStringList { QStringLiteral("a"), QString() }));
+}
+
+TEST(TextFile, ReadingAMissingFileFailsWithItsPath)
+{
+    try {
+        TextFile::read(QStringLiteral("/nonexistent/folder/report.txt"));
+        FAIL() << "no failure";
+    } catch (const Failure &f) {
+        EXPECT_TRUE(f.message().contains(QStringLiteral("/nonexistent/folder/report.txt")));
+    }
+}
+
+TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("SysmonCounters.ini"));
+    const QString out = dir.filePath(QStringLiteral("out.txt"));
+    TextLineList list;
+
+    list.lines = QStringList { QStringLiteral("ä") };
+    list.saveToFile(out);
+    EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n")); // nothing read yet: UTF-8, no mark
+
+    writeBytes(ini,
+               QByteArray("\xEF\xBB\xBF"
+                          "x\r\n"));
+    list.loadFromFile(ini);
+    EXPECT_EQ(list.lines, QStringList { QStringLiteral("x") });
+    list.saveToFile(out);
+    EXPECT_EQ(readBytes(out),
+              QByteArray("\xEF\xBB\xBF"
+                         "x\r\n"));
+
+    writeBytes(ini,
+               QByteArray("\xFF\xFE"
+                          "y\0",
+                          4));
+    list.loadFromFile(ini);
+    list.lines = QStringList { QStringLiteral("z") };
+    list.saveToFile(out);
+    EXPECT_EQ(readBytes(out),
+              QByteArray("\xFF\xFE"
+                         "z\0\r\0\n\0",
+                         8));
+
+    writeBytes(ini, QByteArray("\xE4\n")); // Windows-1252: written back as UTF-8 without a mark
+    list.loadFromFile(ini);
+    list.saveToFile(out);
+    EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n"));
+}
+
+TEST(TextLineList, AFailedWriteLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    TextLineList list;
+    list.lines = QStringList { QStringLiteral("a") };
+    EXPECT_THROW(list.saveToFile(dir.filePath(QStringLiteral("missing/folder/out.csv"))), Failure);
+
+    const QString target = dir.filePath(QStringLiteral("keep.csv"));
+    writeBytes(target, "old\r\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "running as a user who may write anywhere";
+    EXPECT_THROW(list.saveToFile(target), Failure);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(readBytes(target), QByteArray("old\r\n"));
+}

@@ -1,0 +1,142 @@
+#include "grid/GridTable.h"
+#include "common/Failure.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList column(const GridTable &t, int c)
+{
+    QStringList texts;
+    for (int r = 0; r < t.rows(); ++r)
+        texts << t.cell(c, r);
+    return texts;
+}
+
+void fill(GridTable &t, int c, const QStringList &texts)
+{
+    t.setRows(int(texts.size()));
+    for (int r = 0; r < texts.size(); ++r)
+        t.setCell(c, r, texts[r]);
+}
+
+} // namespace
+
+TEST(GridTable, StartsEmptiedAndShrinkingLeavesNoOldText)
+{
+    GridTable t(3);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(t.rows(), 2);
+    EXPECT_EQ(t.columns(), 3);
+
+    fill(t, 1, { QStringLiteral("H"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
+    t.setRows(2);
+    t.setRows(4);
+    EXPECT_EQ(column(t, 1), (QStringList { QStringLiteral("H"), QStringLiteral("a"), QString(), QString() }));
+
+    t.setCell(2, 3, QStringLiteral("x"));
+    t.setColumns(2);
+    t.setColumns(3);
+    EXPECT_EQ(t.cell(2, 3), QString());
+
+    t.clearBody();
+    EXPECT_EQ(t.rows(), 2);
+    EXPECT_EQ(t.cell(1, 1), QString());
+    EXPECT_EQ(t.cell(1, 0), QStringLiteral("H"));
+    EXPECT_EQ(t.cell(7, 7), QString()); // reading outside the table yields no text
+    EXPECT_THROW(t.setCell(3, 0, QStringLiteral("x")), Failure);
+    EXPECT_THROW(t.setCell(0, 2, QStringLiteral("x")), Failure);
+}
+
+TEST(GridTable, DeletingMovesTheRestAndBlanksTheLastDataRow)
+{
+    GridTable t(2);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fill(t, 1, { QStringLiteral("H"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
+    t.deleteRow(1);
+    EXPECT_EQ(column(t, 1), (QStringList { QStringLiteral("H"), QStringLiteral("b"), QStringLiteral("c") }));
+    t.deleteRow(2);
+    EXPECT_EQ(column(t, 1), (QStringList { QStringLiteral("H"), QStringLiteral("b") }));
+    t.deleteRow(1);
+    EXPECT_EQ(column(t, 1), (QStringList { QStringLiteral("H"), QString() }));
+    t.deleteRow(0); // the header row is never deleted
+    EXPECT_EQ(t.cell(1, 0), QStringLiteral("H"));
+
+    GridTable wide(4);
+    for (int c = 0; c < 4; ++c)
+        wide.setCell(c, 1, QString::number(c));
+    wide.deleteColumn(1);
+    EXPECT_EQ(wide.columns(), 3);
+    EXPECT_EQ(wide.cell(1, 1), QStringLiteral("2"));
+    EXPECT_EQ(wide.cell(2, 1), QStringLiteral("3"));
+}
+
+TEST(GridTable, AppendRuleReusesALastRowWithAnEmptyKey)
+{
+    GridTable t(4);
+    EXPECT_EQ(t.appendRow(0), 1); // empty set: the blank row 1 takes the first counter
+    t.setCell(1, 1, QStringLiteral("only column 1"));
+    EXPECT_EQ(t.appendRow(0), 1); // key cell still empty: reused, whatever else it holds
+    t.setCell(0, 1, QStringLiteral("S"));
+    EXPECT_EQ(t.appendRow(0), 2);
+    EXPECT_EQ(t.rows(), 3);
+}
+
+TEST(GridTable, DraggingMovesTheData)
+{
+    GridTable t(3);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fill(t, 1, { QStringLiteral("H"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
+    t.moveRow(1, 3);
+    EXPECT_EQ(column(t, 1),
+              (QStringList { QStringLiteral("H"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a") }));
+    t.moveRow(3, 1);
+    EXPECT_EQ(column(t, 1),
+              (QStringList { QStringLiteral("H"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") }));
+    t.moveColumn(1, 2);
+    EXPECT_EQ(t.cell(2, 1), QStringLiteral("a"));
+    EXPECT_EQ(t.cell(1, 1), QString());
+}
+
+TEST(GridTable, CurrentCellStaysInsideTheBody)
+{
+    GridTable t(4);
+    t.setFixedColumns(1);
+    EXPECT_EQ(t.currentColumn(), 1);
+    t.setRows(10);
+    t.setCurrentCell(3, 9);
+    t.setRows(5);
+    EXPECT_EQ(t.currentRow(), 4);
+    t.setCurrentCell(0, 0);
+    EXPECT_EQ(t.currentRow(), 1);
+    EXPECT_EQ(t.currentColumn(), 1);
+}
+
+TEST(GridTable, BulkWritesReachTheViewInOneBatch)
+{
+    GridTable t(10);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy changed(&t, &QAbstractItemModel::dataChanged);
+    QSignalSpy inserted(&t, &QAbstractItemModel::rowsInserted);
+    {
+        GridTable::BulkUpdate batch(t);
+        for (int r = 1; r <= 1000; ++r) {
+            t.setRows(r + 1);
+            for (int c = 0; c < 10; ++c)
+                t.setCell(c, r, QString::number(r));
+        }
+        EXPECT_EQ(t.rowCount(), 1); // the view still sees the old size
+        t.publish();
+        EXPECT_EQ(t.rowCount(), 1000);
+        t.setRows(2);
+        t.setRows(500);
+    }
+    EXPECT_EQ(t.rowCount(), 499);
+    EXPECT_LE(changed.count(), 2);
+    EXPECT_LE(inserted.count(), 1);
+    EXPECT_EQ(t.data(t.index(0, 0)).toString(), QStringLiteral("1"));
+    EXPECT_EQ(t.data(t.index(1, 0)).toString(), QString()); // dropped rows came back empty
+}

@@ -1,0 +1,33 @@
+#include "report/ReportLoader.h"
+#include "common/Failure.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(ReportLoader, LineEndsAndFinalBreakDoNotChangeTheLines)
+{
+    QTemporaryDir dir;
+    const QString crlf = dir.filePath(QStringLiteral("crlf.txt"));
+    const QString lf = dir.filePath(QStringLiteral("lf.txt"));
+    const QString empty = dir.filePath(QStringLiteral("empty.txt"));
+    for (const auto &[path, bytes] :
+         { std::pair { crlf, QByteArray("Kernel\r\n------\r\n") }, std::pair { lf, QByteArray("Kernel\n------") },
+           std::pair { empty, QByteArray() } }) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    EXPECT_EQ(ReportLoader::load(crlf), (QStringList { QStringLiteral("Kernel"), QStringLiteral("------") }));
+    EXPECT_EQ(ReportLoader::load(lf), ReportLoader::load(crlf));
+    EXPECT_TRUE(ReportLoader::load(empty).isEmpty());
+    EXPECT_THROW(ReportLoader::load(dir.filePath(QStringLiteral("vanished.txt"))), Failure);
+}
+
+TEST(ReportLoader, StatusShowsTheLast31Characters)
+{
+    EXPECT_EQ(ReportLoader::loadedStatus(QStringLiteral("/tmp/r.txt")), QStringLiteral("Loaded .../tmp/r.txt"));
+    EXPECT_EQ(ReportLoader::loadedStatus(QStringLiteral("/data/sysmon/archive/2024/06/25/sysmon_1112.txt")),
+              QStringLiteral("Loaded ...hive/2024/06/25/sysmon_1112.txt"));
+}
