@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class GridTable;
+class TextLineList;
+class Ui;
+
+// Counter set files: one line per counter set row, each of the four cells followed by "[+]",
+// lines ended by CR LF. The default counter set is `SysmonCounters.ini` in the working folder,
+// looked up anew at every access.
+namespace CounterSetFile {
+
+inline constexpr char16_t separator[] = u"[+]";
+inline constexpr char16_t defaultFileName[] = u"SysmonCounters.ini";
+
+// Section + "[+]" + subsection path + "[+]" + entry name + "[+]" + type + "[+]".
+QString lineOf(const GridTable &counters, int row);
+
+// Takes four fields off the front of the line. A field is the text before the next "[+]"; when
+// no "[+]" is left, the field is empty and the rest of the line loses its first two characters.
+QStringList fieldsOf(const QString &line);
+
+// Reads a counter set file into the counter set, which it replaces. The file is read before the
+// counter set is touched, so a file that cannot be read leaves the user's counters as they were.
+// Throws Failure.
+void load(GridTable &counters, TextLineList &lineList, const QString &path);
+
+// Writes rows 1.. of the counter set in the encoding `lineList` remembers. Throws Failure.
+void save(const GridTable &counters, TextLineList &lineList, const QString &path);
+
+// Loads `SysmonCounters.ini` from the working folder at start-up and after Load Counters: no file
+// leaves the counter set alone without a message; otherwise "Counters Loaded from
+// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile".
+void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui);
+
+} // namespace CounterSetFile
