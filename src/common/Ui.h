@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What a command may ask of the person in front of it. Commands never open a dialog or a message
 // box themselves: the window answers with real dialogs, the command line with standard error, and
 // tests with a script, so every command runs end to end without a display.
@@ -20,9 +22,10 @@ public:
     virtual void info(const QString &text) = 0;
     // A Yes/No question; true only on Yes.
     virtual bool confirm(const QString &text) = 0;
-    // The open dialog, every chosen file must exist; `preset` fills the file name box. An empty
-    // list means the user cancelled.
-    virtual QStringList openFiles(bool multiple, const QString &preset) = 0;
-    // The save dialog with `preset` in the file name box; an empty path means the user cancelled.
+    // The shared open dialog; every chosen file must exist. `preset` fills the file name box;
+    // without one the dialog keeps the name it last held. An empty list means the user cancelled.
+    virtual QStringList openFiles(bool multiple, const std::optional<QString> &preset) = 0;
+    // The shared save dialog with `preset` in the file name box; no overwrite question. An empty
+    // path means the user cancelled.
     virtual QString saveFile(const QString &preset) = 0;
 };

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/Ui.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// A Ui that plays a script: answers to questions and dialogs are queued in advance, and everything
+// the command showed is recorded for the test to check. An unscripted dialog counts as cancelled,
+// an unscripted question as No.
+class ScriptedUi : public Ui
+{
+public:
+    QString status[3];
+    QList<QPair<int, QString>> statusLog; // every setStatus, in order
+    QStringList errors;
+    QStringList infos;
+    QStringList questions;
+    QList<std::optional<QString>> openPresets;
+    QStringList savePresets;
+    int pumps = 0;
+
+    QList<bool> confirmAnswers;
+    QList<QStringList> openAnswers;
+    QStringList saveAnswers;
+    std::function<void()> onPump; // e.g. a test pressing Esc in the middle of a parse
+
+    void setStatus(int panel, const QString &text) override
+    {
+        if (panel >= 0 && panel < 3)
+            status[panel] = text;
+        statusLog.append({ panel, text });
+    }
+    void pumpEvents() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump();
+    }
+    void error(const QString &text) override { errors << text; }
+    void info(const QString &text) override { infos << text; }
+    bool confirm(const QString &text) override
+    {
+        questions << text;
+        return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+    }
+    QStringList openFiles(bool, const std::optional<QString> &preset) override
+    {
+        openPresets << preset;
+        return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
+    }
+    QString saveFile(const QString &preset) override
+    {
+        savePresets << preset;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+};
