@@ -1,5 +1,6 @@
 #include "grid/GridTable.h"
 #include "common/Failure.h"
+#include "grid/DelimitedLines.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -139,4 +140,16 @@ TEST(GridTable, BulkWritesReachTheViewInOneBatch)
     EXPECT_LE(inserted.count(), 1);
     EXPECT_EQ(t.data(t.index(0, 0)).toString(), QStringLiteral("1"));
     EXPECT_EQ(t.data(t.index(1, 0)).toString(), QString()); // dropped rows came back empty
+}
+
+TEST(DelimitedLines, EveryCellIsFollowedByTheTrimmedDelimiter)
+{
+    GridTable t(3);
+    t.setCell(0, 0, QStringLiteral("A"));
+    t.setCell(2, 0, QStringLiteral("C,D"));
+    t.setCell(1, 1, QStringLiteral(" b "));
+    EXPECT_EQ(DelimitedLines::of(t, 0, 1, 3, DelimitedLines::delimiterFrom(QStringLiteral(" ;; "))),
+              (QStringList { QStringLiteral("A;;;;C,D;;"), QStringLiteral(";; b ;;;;") }));
+    EXPECT_EQ(DelimitedLines::of(t, 0, 1, 3, DelimitedLines::delimiterFrom(QStringLiteral("\t"))),
+              (QStringList { QStringLiteral("AC,D"), QStringLiteral(" b ") }));
 }
