@@ -13,7 +13,7 @@ namespace {
 struct Scan
 {
     std::optional<int> foundColumn;
-    int lastRow = 0; // the last row looked at, 0 when none was
+    int stoppedAt = 0; // the matching row, or the last row looked at; 0 when none was
 };
 
 // An empty needle occurs nowhere, so a search text of blanks looks at every row and finds nothing.
@@ -21,7 +21,7 @@ Scan scanBelowCurrentRow(const GridTable &sections, const QString &lowerNeedle)
 {
     Scan scan;
     for (int row = sections.currentRow() + 1; row < sections.rows(); ++row) {
-        scan.lastRow = row;
+        scan.stoppedAt = row;
         if (lowerNeedle.isEmpty())
             continue;
         for (int column = 0; column < sections.columns(); ++column) {
@@ -56,16 +56,16 @@ void findNext(GridTable &sections, const QString &searchText, Ui &ui, bool &abor
     const Scan scan = scanBelowCurrentRow(sections, TextRules::asciiLower(typed));
     // The scan does not hand control back to the window, so a status per row would never be seen;
     // only the last row looked at is reported, as the per-row status would have left it.
-    if (scan.lastRow > 0)
-        ui.setStatus(1, QStringLiteral("Processing row [") % QString::number(scan.lastRow) % u']');
+    if (scan.stoppedAt > 0)
+        ui.setStatus(1, QStringLiteral("Processing row [") % QString::number(scan.stoppedAt) % u']');
     if (!scan.foundColumn) {
         offerTheTop(sections, ui);
         return;
     }
-    sections.setCurrentCell(*scan.foundColumn, scan.lastRow);
+    sections.setCurrentCell(*scan.foundColumn, scan.stoppedAt);
     ui.setStatus(1,
                  QStringLiteral("Expression [at c=") % QString::number(*scan.foundColumn) % QStringLiteral("; r= ") %
-                     QString::number(scan.lastRow) % QStringLiteral("] found: ") % typed);
+                     QString::number(scan.stoppedAt) % QStringLiteral("] found: ") % typed);
 }
 
 } // namespace CounterFinder
