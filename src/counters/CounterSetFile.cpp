@@ -1,15 +1,78 @@
 #include "CounterSetFile.h"
 
+#include "CounterCommandNames.h"
 #include "CounterSet.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
+#include "common/TextFile.h"
 #include "common/TextLineList.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace CounterSetFile {
+
+namespace {
+
+// A counter set file is short text; a NUL character means the user picked some other kind of file,
+// whose "lines" would fill the counter set with garbage.
+void refuseBinary(QStringView text, const QString &path)
+{
+    if (text.contains(QChar(u'\0')))
+        throw Failure(QStringLiteral("\"") % path %
+                      QStringLiteral("\" is not a counter set file: it holds binary data."));
+}
+
+QByteArray readCounterSetBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
+    refuseBinary(TextFile::decode(bytes), path);
+    return bytes;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// The bytes are copied as they are, so the default file keeps the picked file's encoding and line
+// ends. The old default is replaced in one step: a failed copy leaves it whole.
+void writeReplacing(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\". ") % file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw Failure(QStringLiteral("Cannot write file \"") % path % QStringLiteral("\". ") % file.errorString());
+}
+
+void replaceDefaultWith(const QString &picked)
+{
+    const QString target = QString::fromUtf16(defaultFileName);
+    if (isSameFile(picked, target))
+        return;
+    writeReplacing(target, readCounterSetBytes(picked));
+}
+
+} // namespace
+
+QStringList linesOf(const GridTable &counters)
+{
+    QStringList lines;
+    lines.reserve(counters.rows() - 1);
+    for (int row = 1; row < counters.rows(); ++row)
+        lines << lineOf(counters, row);
+    return lines;
+}
 
 QString lineOf(const GridTable &counters, int row)
 {
@@ -39,11 +102,8 @@ QStringList fieldsOf(const QString &line)
 void load(GridTable &counters, TextLineList &lineList, const QString &path)
 {
     lineList.loadFromFile(path);
-    for (const QString &line : std::as_const(lineList.lines)) {
-        if (line.contains(QChar(u'\0')))
-            throw Failure(QStringLiteral("\"") % path %
-                          QStringLiteral("\" is not a counter set file: it holds binary data."));
-    }
+    for (const QString &line : std::as_const(lineList.lines))
+        refuseBinary(line, path);
     GridTable::BulkUpdate batch(counters);
     counters.clearBody();
     for (const QString &line : std::as_const(lineList.lines))
@@ -52,21 +112,43 @@ void load(GridTable &counters, TextLineList &lineList, const QString &path)
 
 void save(const GridTable &counters, TextLineList &lineList, const QString &path)
 {
-    lineList.lines.clear();
-    for (int row = 1; row < counters.rows(); ++row)
-        lineList.lines << lineOf(counters, row);
+    lineList.lines = linesOf(counters);
     lineList.saveToFile(path);
 }
 
 void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui)
 {
     const QString path = QString::fromUtf16(defaultFileName);
-    CommandGuard::run(ui, QStringLiteral("LoadCountersFromIniFile"), [&] {
+    CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadDefaultCounters), [&] {
         if (!QFileInfo::exists(path))
             return;
         load(counters, lineList, path);
         ui.setStatus(1, QStringLiteral("Counters Loaded from SysmonCounters.ini"));
     });
+}
+
+void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui)
+{
+    lineList.lines = linesOf(counters);
+    const QString path = ui.saveFile(QStringLiteral("*.ini"));
+    if (path.isEmpty())
+        return;
+    lineList.saveToFile(path);
+    ui.setStatus(1, QStringLiteral("Counters Exported to ") % path);
+}
+
+void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)
+{
+    const QString picked = ui.openFiles(false, std::nullopt).value(0);
+    if (!picked.isEmpty()) {
+        // Reloading the old default after a failed copy would pass off the user's pick as loaded
+        // and throw away the counters on screen; both stay as they were instead.
+        const bool copied = CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadCounters),
+                                              [&] { replaceDefaultWith(picked); });
+        if (!copied)
+            return;
+    }
+    loadDefault(counters, lineList, ui);
 }
 
 } // namespace CounterSetFile

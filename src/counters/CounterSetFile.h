@@ -18,6 +18,9 @@ inline constexpr char16_t defaultFileName[] = u"SysmonCounters.ini";
 // Section + "[+]" + subsection path + "[+]" + entry name + "[+]" + type + "[+]".
 QString lineOf(const GridTable &counters, int row);
 
+// The file's lines for rows 1.. of the counter set, the blank row of an empty set included.
+QStringList linesOf(const GridTable &counters);
+
 // Takes four fields off the front of the line. A field is the text before the next "[+]"; when
 // no "[+]" is left, the field is empty and the rest of the line loses its first two characters.
 QStringList fieldsOf(const QString &line);
@@ -32,7 +35,20 @@ void save(const GridTable &counters, TextLineList &lineList, const QString &path
 
 // Loads `SysmonCounters.ini` from the working folder at start-up and after Load Counters: no file
 // leaves the counter set alone without a message; otherwise "Counters Loaded from
-// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile".
+// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile". Runs its own guard.
 void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui);
+
+// Save Counters: asks for a path with "*.ini" in the save dialog and writes the counter set there,
+// then "Counters Exported to " + path. Cancelling writes nothing and shows nothing. Throws Failure
+// when the file cannot be written; whatever stood at the path stays whole.
+void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui);
+
+// Load Counters: the file picked in the open dialog replaces `SysmonCounters.ini` in the working
+// folder, so that it is also the default at the next start, and the counter set is then reloaded
+// from there; a cancelled dialog reloads the default as it stands. A pick that cannot be copied
+// (unreadable, not a counter set file, or the default cannot be written) shows the error box of
+// "btLoadCountersClick" and leaves the counter set and the default file as they were. Runs its own
+// guards; throws nothing.
+void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui);
 
 } // namespace CounterSetFile

@@ -1,10 +1,15 @@
 #include "counters/CounterSetFile.h"
+#include "CounterTestTables.h"
+#include "ScriptedUi.h"
+#include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextLineList.h"
+#include "counters/CounterCommandNames.h"
 #include "counters/CounterSet.h"
 #include "grid/GridTable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,4 +105,151 @@ TEST(CounterSetFile, AnUnreadableOrBinaryFileLeavesTheCounterSetAlone)
     const QString saved = dir.filePath(QStringLiteral("empty.ini"));
     CounterSetFile::save(empty, list, saved);
     EXPECT_EQ(readBytes(saved), QByteArray("[+][+][+][+]\r\n"));
+}
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+using CounterTestTables::counterRow;
+
+const QString defaultFile = u"SysmonCounters.ini"_s;
+
+// The commands behind Save Counters and Load Counters, run in a fresh working folder.
+class CounterSetFileCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CounterSet::reset(counters);
+        CounterSet::append(counters, { u"On screen"_s, u"T"_s, u"U"_s, u"PerSec"_s });
+    }
+
+    QString file(const QString &name) const { return folder.filePath(name); }
+
+    void loadPicked(const QString &path)
+    {
+        ui.openAnswers = { { path } };
+        CounterSetFile::loadCounters(counters, lineList, ui);
+    }
+
+    CounterTestTables::WorkingFolder folder;
+    GridTable counters { CounterSet::columnCount };
+    TextLineList lineList;
+    ScriptedUi ui;
+};
+
+} // namespace
+
+TEST_F(CounterSetFileCommands, SaveWritesThePickedFileOrNothing)
+{
+    CounterSetFile::saveCounters(counters, lineList, ui);
+    EXPECT_EQ(ui.savePresets, QStringList { u"*.ini"_s });
+    EXPECT_TRUE(QDir().isEmpty());
+    EXPECT_TRUE(ui.status[1].isEmpty());
+
+    ui.saveAnswers = { file(u"mine.ini"_s) };
+    CounterSetFile::saveCounters(counters, lineList, ui);
+    EXPECT_EQ(CounterTestTables::readBytes(file(u"mine.ini"_s)), "On screen[+]T[+]U[+]PerSec[+]\r\n");
+    EXPECT_EQ(ui.status[1], u"Counters Exported to "_s + file(u"mine.ini"_s));
+    EXPECT_FALSE(QFileInfo::exists(defaultFile));
+}
+
+TEST_F(CounterSetFileCommands, ASaveThatCannotBeWrittenShowsItsErrorAndLeavesNoFile)
+{
+    CounterTestTables::writeBytes(file(u"kept.ini"_s), "kept");
+    for (const QString &target : { file(u"missing/set.ini"_s), file(u"kept.ini/set.ini"_s) }) {
+        ui.saveAnswers = { target };
+        CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::saveCounters),
+                          [&] { CounterSetFile::saveCounters(counters, lineList, ui); });
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
+    ASSERT_EQ(ui.errors.size(), 2);
+    EXPECT_TRUE(ui.errors[0].startsWith(u"APP. ERR (btSaveCountersClick):  Cannot create file"_s))
+        << ui.errors[0].toStdString();
+    EXPECT_EQ(CounterTestTables::readBytes(file(u"kept.ini"_s)), "kept");
+    EXPECT_TRUE(ui.status[1].isEmpty());
+}
+
+TEST_F(CounterSetFileCommands, LoadMakesThePickedFileTheDefaultAndLoadsIt)
+{
+    const QByteArray picked = "A[+]B[+]C[+]Count[+]\nD[+]E[+]F[+]Waits[+]";
+    CounterTestTables::writeBytes(file(u"picked.txt"_s), picked);
+    CounterTestTables::writeBytes(defaultFile, "Old[+][+][+][+]\r\n");
+    loadPicked(file(u"picked.txt"_s));
+    EXPECT_EQ(ui.openPresets, (QList<std::optional<QString>> { std::nullopt }));
+    EXPECT_EQ(CounterTestTables::readBytes(defaultFile), picked); // copied byte for byte
+    ASSERT_EQ(counters.rows(), 3);
+    EXPECT_EQ(counterRow(counters, 2), (QStringList { u"D"_s, u"E"_s, u"F"_s, u"Waits"_s }));
+    EXPECT_EQ(ui.status[1], u"Counters Loaded from SysmonCounters.ini"_s);
+
+    // Picking the default itself leaves it alone and reloads it.
+    CounterSet::append(counters, { u"Added since"_s, QString(), QString(), QString() });
+    loadPicked(QDir::current().absoluteFilePath(defaultFile));
+    EXPECT_EQ(CounterTestTables::readBytes(defaultFile), picked);
+    EXPECT_EQ(counters.rows(), 3);
+
+    // Cancelling reloads the default too, dropping what was added since.
+    CounterSet::append(counters, { u"Added since"_s, QString(), QString(), QString() });
+    CounterSetFile::loadCounters(counters, lineList, ui);
+    EXPECT_EQ(counters.rows(), 3);
+    EXPECT_TRUE(ui.errors.isEmpty());
+}
+
+TEST_F(CounterSetFileCommands, APickThatCannotBeCopiedLeavesEverythingAsItWas)
+{
+    CounterTestTables::writeBytes(defaultFile, "Old[+][+][+][+]\r\n");
+    CounterTestTables::writeBytes(file(u"binary.ini"_s),
+                                  QByteArray("\x7F"
+                                             "ELF\0\0\x01[+]",
+                                             10));
+    QDir().mkdir(u"folder.ini"_s);
+    for (const QString &name : { u"binary.ini"_s, u"vanished.ini"_s, u"folder.ini"_s })
+        loadPicked(file(name));
+    ASSERT_EQ(ui.errors.size(), 3);
+    for (const QString &error : std::as_const(ui.errors))
+        EXPECT_TRUE(error.startsWith(u"APP. ERR (btLoadCountersClick):  "_s)) << error.toStdString();
+    EXPECT_TRUE(ui.errors[0].contains(u"binary data"_s));
+
+    // The default could not be written (a folder stands in its place): the pick is not loaded.
+    QFile::remove(defaultFile);
+    QDir().mkdir(defaultFile);
+    CounterTestTables::writeBytes(file(u"good.ini"_s), "A[+]B[+]C[+]Count[+]\r\n");
+    loadPicked(file(u"good.ini"_s));
+    ASSERT_EQ(ui.errors.size(), 4);
+    EXPECT_TRUE(ui.errors[3].startsWith(u"APP. ERR (btLoadCountersClick):  "_s)) << ui.errors[3].toStdString();
+
+    EXPECT_EQ(counters.rows(), 2);
+    EXPECT_EQ(counterRow(counters, 1), (QStringList { u"On screen"_s, u"T"_s, u"U"_s, u"PerSec"_s }));
+    EXPECT_TRUE(ui.status[1].isEmpty());
+}
+
+TEST_F(CounterSetFileCommands, AMarkedDefaultFileMakesTheNextSaveMarked)
+{
+    CounterTestTables::writeBytes(defaultFile,
+                                  "\xEF\xBB\xBF"
+                                  "D\xC3\xA9"
+                                  "bit[+]T[+]U[+]PerSec[+]\r\n");
+    CounterSetFile::loadDefault(counters, lineList, ui);
+    EXPECT_EQ(counters.cell(0, 1), u"Débit"_s);
+    ui.saveAnswers = { file(u"saved.ini"_s) };
+    CounterSetFile::saveCounters(counters, lineList, ui);
+    EXPECT_EQ(CounterTestTables::readBytes(file(u"saved.ini"_s)),
+              "\xEF\xBB\xBF"
+              "D\xC3\xA9"
+              "bit[+]T[+]U[+]PerSec[+]\r\n");
+}
+
+TEST_F(CounterSetFileCommands, LongLinesAndManyRowsLoad)
+{
+    const QByteArray longSection(1 << 20, 'x');
+    QByteArray bytes = longSection + "[+]T[+]U[+]PerSec[+]\r\n" + QByteArray(1 << 20, 'y') + "\r\n";
+    for (int i = 0; i < 5000; ++i)
+        bytes += "S" + QByteArray::number(i) + "[+]T[+]U[+]Count[+]\r\n";
+    CounterTestTables::writeBytes(defaultFile, bytes);
+    CounterSetFile::loadDefault(counters, lineList, ui);
+    EXPECT_TRUE(ui.errors.isEmpty());
+    // The megabyte line without separators fills a row with empty texts, which the next line reuses.
+    ASSERT_EQ(counters.rows(), 5002);
+    EXPECT_EQ(counters.cell(0, 1).size(), longSection.size());
+    EXPECT_EQ(counterRow(counters, 5001), (QStringList { u"S4999"_s, u"T"_s, u"U"_s, u"Count"_s }));
 }
