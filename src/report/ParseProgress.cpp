@@ -4,8 +4,9 @@
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
-ParseProgress::ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines) :
-    ui_(ui), sections_(sections), spinlocks_(spinlocks), lines_(lines)
+ParseProgress::ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines,
+                             int pumpIntervalMs) :
+    ui_(ui), sections_(sections), spinlocks_(spinlocks), lines_(lines), pumpIntervalMs_(pumpIntervalMs)
 {
     clock_.start();
 }

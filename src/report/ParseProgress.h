@@ -13,7 +13,7 @@ class Ui;
 class ParseProgress
 {
 public:
-    ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines);
+    ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines, int pumpIntervalMs);
 
     // Called before every line; hands control to the window when the time budget is spent.
     void beforeLine()
@@ -21,7 +21,7 @@ public:
         if (++linesSinceClock_ < linesPerClockReading)
             return;
         linesSinceClock_ = 0;
-        if (clock_.elapsed() >= pumpIntervalMs)
+        if (clock_.elapsed() >= pumpIntervalMs_)
             pump();
     }
 
@@ -33,7 +33,6 @@ public:
 
 private:
     static constexpr int linesPerClockReading = 32;
-    static constexpr qint64 pumpIntervalMs = 25;
 
     void pump();
 
@@ -41,6 +40,7 @@ private:
     GridTable &sections_;
     GridTable &spinlocks_;
     const QStringList &lines_;
+    const int pumpIntervalMs_;
     QElapsedTimer clock_;
     int linesSinceClock_ = 0;
     qsizetype latest_ = -1;

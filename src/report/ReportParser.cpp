@@ -23,7 +23,7 @@ ParseOutcome ReportParser::run(const QStringList &reportLines)
     // The views hear of the rows only when the parse hands control to the window, and at its end.
     GridTable::BulkUpdate sectionBatch(sections_);
     GridTable::BulkUpdate spinlockBatch(spinlocks_);
-    ParseProgress progress(ui_, sections_, spinlocks_, reportLines);
+    ParseProgress progress(ui_, sections_, spinlocks_, reportLines, pumpIntervalMs_);
     ParseOutcome outcome;
     try {
         parse(reportLines, progress);

@@ -29,6 +29,9 @@ public:
     // normally, with the rows written so far kept.
     ParseOutcome run(const QStringList &reportLines);
 
+    // How long the parse works between two hand-backs to the window (25 ms unless set).
+    void setPumpInterval(int milliseconds) { pumpIntervalMs_ = milliseconds; }
+
 private:
     void parse(const QStringList &reportLines, ParseProgress &progress);
 
@@ -37,4 +40,5 @@ private:
     CategoryLists &lists_;
     Ui &ui_;
     bool &abortFlag_;
+    int pumpIntervalMs_ = 25;
 };
