@@ -23,6 +23,10 @@ public:
 
     void offer(const QString &text)
     {
+        // Neighbouring rows mostly share their section and path: those were settled a row ago.
+        if (text == previous_)
+            return;
+        previous_ = text;
         if (TextRules::isBlankText(text))
             return;
         QString key = TextRules::asciiLower(text);
@@ -35,6 +39,7 @@ public:
 private:
     QStringList &list_;
     QSet<QString> seen_;
+    QString previous_;
 };
 
 } // namespace

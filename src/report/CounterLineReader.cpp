@@ -1,4 +1,5 @@
 #include "CounterLineReader.h"
+#include "TextSearch.h"
 
 #include "FigureScanner.h"
 
@@ -25,7 +26,7 @@ qsizetype pastFigure(const FigureSpan &figure)
 
 bool hasFigureMark(const ReportLine &line, qsizetype from)
 {
-    return line.text.indexOf(u'.', from) >= 0 || line.lower.indexOf(notAvailable, from) >= 0;
+    return line.text.indexOf(u'.', from) >= 0 || TextSearch::indexOf(line.lower, notAvailable, from) >= 0;
 }
 
 // Where `value` is first written in the line from `from` on. A value the line does not hold is
@@ -33,7 +34,7 @@ bool hasFigureMark(const ReportLine &line, qsizetype from)
 // would have ended.
 qsizetype placeOf(QStringView line, QStringView value, qsizetype from)
 {
-    const qsizetype at = from < line.size() ? line.indexOf(value, from) : -1;
+    const qsizetype at = from < line.size() ? TextSearch::indexOf(line, value, from) : -1;
     return at >= 0 ? at : from - 1;
 }
 
@@ -47,7 +48,7 @@ void takeCountBetweenFigures(const ReportLine &line, CounterLine &result, qsizet
     const qsizetype second = placeOf(line.text, values[1], first + values[0].size() + 1);
     const qsizetype secondEnd = second + values[1].size();
     const qsizetype fourthFrom = secondEnd + 1;
-    const qsizetype fourth = fourthFrom < line.text.size() ? line.text.indexOf(values[3], fourthFrom) : -1;
+    const qsizetype fourth = fourthFrom < line.text.size() ? TextSearch::indexOf(line.text, values[3], fourthFrom) : -1;
     values[2] = fourth >= 0 ? between(line.text, secondEnd, fourth) : QStringView();
     remainder = fourthFrom;
 }
@@ -58,7 +59,7 @@ void takePercentage(const ReportLine &line, CounterLine &result, qsizetype remai
 {
     auto &values = result.figures.values;
     const qsizetype point = line.text.indexOf(u'.', remainder);
-    const qsizetype notAvailableAt = line.lower.indexOf(notAvailable, remainder);
+    const qsizetype notAvailableAt = TextSearch::indexOf(line.lower, notAvailable, remainder);
     if (point >= 0 && (notAvailableAt < 0 || point < notAvailableAt)) {
         const FigureSpan run = FigureScanner::runAround(line.text, remainder, point);
         values[3] = between(line.text, run.start, run.end + 2);
@@ -69,7 +70,7 @@ void takePercentage(const ReportLine &line, CounterLine &result, qsizetype remai
 
 bool mentionsAverage(const ReportLine &line, qsizetype remainder)
 {
-    return line.lowerFrom(remainder).contains(u"average");
+    return TextSearch::contains(line.lowerFrom(remainder), u"average");
 }
 
 } // namespace

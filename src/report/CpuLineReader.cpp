@@ -1,4 +1,5 @@
 #include "CpuLineReader.h"
+#include "TextSearch.h"
 
 #include "common/TextRules.h"
 
@@ -59,7 +60,7 @@ CpuLine read(const ReportLine &line, bool skipSecond)
     values[1] = nextPercentage(text, remainder, true);
     values[2] = nextPercentage(text, remainder, false);
 
-    result.endsBlock = line.lowerFrom(remainder).contains(u"average");
+    result.endsBlock = TextSearch::contains(line.lowerFrom(remainder), u"average");
     result.figures.remainderMentionsAverage = result.endsBlock;
     return result;
 }

@@ -1,4 +1,5 @@
 #include "FigureScanner.h"
+#include "TextSearch.h"
 
 namespace FigureScanner {
 
@@ -24,7 +25,7 @@ FigureSpan next(const ReportLine &line, qsizetype from)
     if (from >= line.text.size())
         return {};
     const qsizetype point = line.text.indexOf(u'.', from);
-    const qsizetype notAvailable = line.lower.indexOf(notAvailableText, from);
+    const qsizetype notAvailable = TextSearch::indexOf(line.lower, notAvailableText, from);
     if (point >= 0 && (notAvailable < 0 || point < notAvailable))
         return runAround(line.text, from, point);
     if (notAvailable >= 0)

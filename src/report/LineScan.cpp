@@ -1,4 +1,5 @@
 #include "LineScan.h"
+#include "TextSearch.h"
 
 #include "CounterLineReader.h"
 #include "CpuLineReader.h"
@@ -20,12 +21,12 @@ constexpr QStringView headingHeaderFields[] = { u"Started",         u"Ended",
 // A '.' or an "n/a" (letter case respected) marks a line that carries figures.
 bool hasFigureMark(QStringView line)
 {
-    return line.contains(u'.') || line.contains(u"n/a");
+    return line.contains(u'.') || TextSearch::contains(line, u"n/a");
 }
 
 bool hasRule(QStringView line)
 {
-    return line.contains(u"---") || line.contains(u"===");
+    return TextSearch::contains(line, u"---") || TextSearch::contains(line, u"===");
 }
 
 // The 1-based position of the first character that is not a space (a TAB counts as text).
@@ -64,14 +65,14 @@ void LineScan::handle(qsizetype index, QStringView line)
 {
     if (!isStartMarkerSeen(line))
         return;
-    if (line.contains(u"spinlock_"))
+    if (TextSearch::contains(line, u"spinlock_"))
         spinlocks_.record(line);
     if (line.endsWith(u'.'))
         return; // an explanatory sentence
     fold(line);
     if (isAdviceText())
         return;
-    if (line.contains(u"ThreadPool")) {
+    if (TextSearch::contains(line, u"ThreadPool")) {
         state_.threadPoolHeading = TextRules::trimmed(line);
         state_.threaded = true;
         return;
@@ -84,7 +85,7 @@ void LineScan::handle(qsizetype index, QStringView line)
         return;
 
     progress_.lineReached(index);
-    if (line.contains(u"Server Version")) {
+    if (TextSearch::contains(line, u"Server Version")) {
         writer_.headerField(line);
         return;
     }
@@ -92,7 +93,7 @@ void LineScan::handle(qsizetype index, QStringView line)
         headingLine();
         return;
     }
-    if (line.contains(u"per sec"))
+    if (TextSearch::contains(line, u"per sec"))
         nameDevice();
     if (isDeviceLine())
         return;
@@ -115,7 +116,7 @@ void LineScan::handle(qsizetype index, QStringView line)
 
 bool LineScan::isStartMarkerSeen(QStringView line)
 {
-    if (!state_.started && line.contains(u"Sybase Adaptive Server Enterprise"))
+    if (!state_.started && TextSearch::contains(line, u"Sybase Adaptive Server Enterprise"))
         state_.started = true;
     return state_.started;
 }
@@ -172,7 +173,7 @@ void LineScan::headingLine()
     if (trimmedLength(line_.text) <= 2)
         return;
     state_.candidatePending = true;
-    state_.sectionCandidate = textBefore(line_.text, line_.text.indexOf(u"per sec"));
+    state_.sectionCandidate = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
 }
 
 // "Device:" is followed by the physical path and then by the logical name with the column
@@ -181,7 +182,7 @@ void LineScan::nameDevice()
 {
     if (!state_.devicePending)
         return;
-    state_.deviceName = textBefore(line_.text, line_.text.indexOf(u"per sec"));
+    state_.deviceName = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
     state_.devicePending = false;
 }
 
@@ -198,9 +199,9 @@ bool LineScan::isDeviceLine()
 // the text before the keyword becomes the block's level 1.
 bool LineScan::startsCpuBlock()
 {
-    qsizetype keyword = line_.lower.indexOf(u"user busy");
+    qsizetype keyword = TextSearch::indexOf(line_.lower, u"user busy");
     if (keyword < 0 || !(line_.containsAnyCase(u"tick %") || line_.containsAnyCase(u"os %")))
-        keyword = line_.lower.indexOf(u"cpu busy");
+        keyword = TextSearch::indexOf(line_.lower, u"cpu busy");
     if (keyword < 0)
         return false;
     state_.cpuBlock = true;
@@ -241,7 +242,7 @@ void LineScan::subheadingLine()
 
     const int indent = indentOf(line_.text);
     clearLevelsByIndent(indent);
-    const QString heading = textBefore(line_.text, line_.lower.indexOf(u"per sec"));
+    const QString heading = textBefore(line_.text, TextSearch::indexOf(line_.lower, u"per sec"));
     for (int level = 1; level <= SubsectionLevels::count; ++level) {
         if (!levels.isFree(level))
             continue;
@@ -268,7 +269,7 @@ void LineScan::clearLevelsByIndent(int indent)
 
 void LineScan::cpuValueLine()
 {
-    const bool tickBlock = state_.threaded && state_.levels.text(1).contains(u"Tick");
+    const bool tickBlock = state_.threaded && TextSearch::contains(state_.levels.text(1), u"Tick");
     const CpuLine cpu = CpuLineReader::read(line_, tickBlock);
     if (cpu.endsBlock)
         state_.cpuBlock = false;
@@ -294,8 +295,8 @@ void LineScan::clearLevelsByIndentOfValueLine(int indent)
     if (levels.isFree(1) || indent > levels.indent(1))
         return;
     const QString &level1 = levels.text(1);
-    const bool held = levels.level1IsCache() || level1.contains(u"Blocking Call Activity") ||
-        level1.contains(u"Average Runnable Tasks");
+    const bool held = levels.level1IsCache() || TextSearch::contains(level1, u"Blocking Call Activity") ||
+        TextSearch::contains(level1, u"Average Runnable Tasks");
     if (!held || line_.containsAnyCase(u"cache:"))
         levels.clearFrom(1);
 }

@@ -1,4 +1,5 @@
 #include "RowWriter.h"
+#include "TextSearch.h"
 
 #include "ParserState.h"
 #include "SectionRows.h"
@@ -70,7 +71,7 @@ void RowWriter::shortRow(const RowFigures &figures)
     substituteLevel1();
     rows_.writeTrimmed(SubSection1, subsectionPath());
     rows_.writeTrimmed(SubSection2, entryName);
-    if (entryName.contains(u"Server Summary"))
+    if (TextSearch::contains(entryName, u"Server Summary"))
         state_.threadPoolHeading.clear();
     writeFigures(figures, figures.remainderMentionsAverage);
     rows_.advance();
@@ -90,9 +91,9 @@ void RowWriter::generalRow(RowFigures figures)
     // A thread pool names the rows of its own block in "Kernel Utilization" only: the server
     // summary, an "... Activity" block and every other section end it.
     const QString &level1 = state_.levels.text(1);
-    if (entryName.contains(u"Server Summary") || level1.contains(u"Activity"))
+    if (TextSearch::contains(entryName, u"Server Summary") || TextSearch::contains(level1, u"Activity"))
         state_.threadPoolHeading.clear();
-    if (level1.contains(u"Average Runnable Tasks")) {
+    if (TextSearch::contains(level1, u"Average Runnable Tasks")) {
         // Its figures are run queue lengths over 1, 5 and 15 minutes, not CPU shares.
         state_.levels.setText(1, averageRunnableTasks);
         state_.cpuBlock = false;

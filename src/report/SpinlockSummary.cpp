@@ -1,4 +1,5 @@
 #include "SpinlockSummary.h"
+#include "TextSearch.h"
 
 #include "CategoryLists.h"
 #include "SectionRows.h"
@@ -82,9 +83,19 @@ void SpinlockSummary::reset()
     rowsByFoldedName_.clear();
     // Row 0 has an empty name, so a line without a name is counted there and shown nowhere.
     rowsByFoldedName_.insert(QString(), 0);
+    lastRow_ = -1;
 }
 
 int SpinlockSummary::rowOf(const QString &name)
+{
+    // The figures of one spinlock usually come on neighbouring lines.
+    if (lastRow_ >= 0 && name == work_.cell(Name, lastRow_))
+        return lastRow_;
+    lastRow_ = lookUp(name);
+    return lastRow_;
+}
+
+int SpinlockSummary::lookUp(const QString &name)
 {
     const QString key = TextRules::asciiLower(name);
     if (auto found = rowsByFoldedName_.constFind(key); found != rowsByFoldedName_.constEnd())
@@ -98,14 +109,14 @@ int SpinlockSummary::rowOf(const QString &name)
 
 void SpinlockSummary::record(QStringView line)
 {
-    const qsizetype wordAt = line.indexOf(u"spinlock_");
+    const qsizetype wordAt = TextSearch::indexOf(line, u"spinlock_");
     if (wordAt < 0)
         return;
     // The name ends one separator character before the kind word.
     const int row = rowOf(TextRules::trimmed(TextRules::leftPiece(line, wordAt - 1)));
     const QString figure = figureOf(line, wordAt);
     for (const Kind &kind : kinds) {
-        if (line.contains(kind.word))
+        if (TextSearch::contains(line, kind.word))
             add(kind.column, row, figure);
     }
 }

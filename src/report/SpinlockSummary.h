@@ -40,8 +40,10 @@ public:
 
 private:
     int rowOf(const QString &name);
+    int lookUp(const QString &name);
     void add(int column, int row, QStringView figure);
 
     GridTable &work_;
     QHash<QString, int> rowsByFoldedName_;
+    int lastRow_ = -1;
 };
