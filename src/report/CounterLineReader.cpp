@@ -1,7 +1,7 @@
 #include "CounterLineReader.h"
-#include "TextSearch.h"
 
 #include "FigureScanner.h"
+#include "TextSearch.h"
 
 namespace CounterLineReader {
 

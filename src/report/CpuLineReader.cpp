@@ -1,6 +1,6 @@
 #include "CpuLineReader.h"
-#include "TextSearch.h"
 
+#include "TextSearch.h"
 #include "common/TextRules.h"
 
 namespace CpuLineReader {

@@ -1,4 +1,5 @@
 #include "FigureScanner.h"
+
 #include "TextSearch.h"
 
 namespace FigureScanner {

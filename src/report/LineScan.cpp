@@ -1,11 +1,11 @@
 #include "LineScan.h"
-#include "TextSearch.h"
 
 #include "CounterLineReader.h"
 #include "CpuLineReader.h"
 #include "ParseProgress.h"
 #include "SectionRows.h"
 #include "SpinlockSummary.h"
+#include "TextSearch.h"
 #include "common/TextRules.h"
 
 #include <limits>

@@ -1,9 +1,9 @@
 #include "RowWriter.h"
-#include "TextSearch.h"
 
 #include "ParserState.h"
 #include "SectionRows.h"
 #include "SectionTableLayout.h"
+#include "TextSearch.h"
 #include "common/TextRules.h"
 
 using namespace SectionTableLayout;

@@ -1,9 +1,9 @@
 #include "SpinlockSummary.h"
-#include "TextSearch.h"
 
 #include "CategoryLists.h"
 #include "SectionRows.h"
 #include "SectionTableLayout.h"
+#include "TextSearch.h"
 #include "common/Failure.h"
 #include "common/NumberText.h"
 #include "common/TextRules.h"
