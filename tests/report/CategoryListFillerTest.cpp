@@ -8,9 +8,9 @@ TEST(CategoryListFiller, ListsEachTextOnceInTheLetterCaseOfItsFirstRow)
 {
     GridTable sections(10);
     const QStringList rows[] = {
-        { QStringLiteral("Server Name:"), QStringLiteral("SPEC"), QString() },
+        { QStringLiteral("Server Name:"), QStringLiteral("ASE157"), QString() },
         { QStringLiteral("Kernel Utilization"), QStringLiteral("..."), QStringLiteral("Engine 0") },
-        { QStringLiteral("kernel utilization"), QStringLiteral("spec"), QStringLiteral("ENGINE 0") },
+        { QStringLiteral("kernel utilization"), QStringLiteral("ase157"), QStringLiteral("ENGINE 0") },
         { QString(), QString(), QString() },
         { QStringLiteral("Kernel Utilization"), QStringLiteral("Engine Ü..."), QStringLiteral("Engine 1") },
         { QStringLiteral("Kernel Utilization"), QStringLiteral("engine ü..."), QStringLiteral("Engine 1") },
@@ -25,7 +25,7 @@ TEST(CategoryListFiller, ListsEachTextOnceInTheLetterCaseOfItsFirstRow)
     EXPECT_EQ(lists.sections, (QStringList { QStringLiteral("Server Name:"), QStringLiteral("Kernel Utilization") }));
     // Only ASCII letters are folded: "Ü" and "ü" stay different.
     EXPECT_EQ(lists.subSections1,
-              (QStringList { QStringLiteral("SPEC"), QStringLiteral("..."), QStringLiteral("Engine Ü..."),
+              (QStringList { QStringLiteral("ASE157"), QStringLiteral("..."), QStringLiteral("Engine Ü..."),
                              QStringLiteral("engine ü...") }));
     EXPECT_EQ(lists.subSections2, (QStringList { QStringLiteral("Engine 0"), QStringLiteral("Engine 1") }));
 }
