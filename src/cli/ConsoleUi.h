@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/Ui.h"
+
+#include <cstdio>
+
+// The Ui of a headless command: error and information texts go to standard error, status texts
+// are not shown, questions are answered No and dialogs are cancelled, since nobody is there to
+// answer them.
+class ConsoleUi : public Ui
+{
+public:
+    explicit ConsoleUi(std::FILE *errors = stderr) : errors_(errors) { }
+
+    void setStatus(int, const QString &) override { }
+    void pumpEvents() override { }
+    void error(const QString &text) override;
+    void info(const QString &text) override;
+    bool confirm(const QString &) override { return false; }
+    QStringList openFiles(bool, const std::optional<QString> &) override { return {}; }
+    QString saveFile(const QString &) override { return {}; }
+
+private:
+    std::FILE *errors_;
+};

@@ -1,0 +1,59 @@
+#include "CategoryListFiller.h"
+
+#include "CategoryLists.h"
+#include "common/TextRules.h"
+#include "grid/GridTable.h"
+
+#include <QSet>
+
+namespace CategoryListFiller {
+
+namespace {
+
+// One category list with the folded texts it already holds, so a report of many thousand rows
+// costs one look-up per cell rather than a walk through the list.
+class DistinctList
+{
+public:
+    explicit DistinctList(QStringList &list) : list_(list)
+    {
+        for (const QString &text : list_)
+            seen_.insert(TextRules::asciiLower(text));
+    }
+
+    void offer(const QString &text)
+    {
+        // Neighbouring rows mostly share their section and path: those were settled a row ago.
+        if (text == previous_)
+            return;
+        previous_ = text;
+        if (TextRules::isBlankText(text))
+            return;
+        QString key = TextRules::asciiLower(text);
+        if (seen_.contains(key))
+            return;
+        seen_.insert(std::move(key));
+        list_.append(text);
+    }
+
+private:
+    QStringList &list_;
+    QSet<QString> seen_;
+    QString previous_;
+};
+
+} // namespace
+
+void fromReportRows(const GridTable &sections, CategoryLists &lists)
+{
+    DistinctList sectionList(lists.sections);
+    DistinctList subSection1List(lists.subSections1);
+    DistinctList subSection2List(lists.subSections2);
+    for (int row = 1; row < sections.rows(); ++row) {
+        sectionList.offer(sections.cell(0, row));
+        subSection1List.offer(sections.cell(1, row));
+        subSection2List.offer(sections.cell(2, row));
+    }
+}
+
+} // namespace CategoryListFiller

@@ -1,0 +1,95 @@
+// Runs the built quorvel-cli as a script would and checks its output bytes and exit statuses.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString cli = QStringLiteral(QUORVEL_CLI);
+const QString data = QStringLiteral(QUORVEL_TEST_DATA "/cli/");
+
+struct CliRun
+{
+    int exitStatus = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(cli, arguments);
+    CliRun result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitStatus = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+TEST(SectionsCommand, WritesTheWholeSectionTableAsDelimitedUtf8Lines)
+{
+    const CliRun toStdout = runCli({ QStringLiteral("sections"), data + QStringLiteral("report.txt") });
+    EXPECT_EQ(toStdout.exitStatus, 0);
+    EXPECT_EQ(toStdout.out, bytesOf(data + QStringLiteral("expected.csv")));
+    EXPECT_EQ(toStdout.err, QByteArray());
+
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("sections.csv"));
+    const CliRun toFile = runCli({ QStringLiteral("sections"), QStringLiteral("--output"), output,
+                                   QStringLiteral("--delimiter= ;; "), data + QStringLiteral("report.txt") });
+    EXPECT_EQ(toFile.exitStatus, 0);
+    EXPECT_EQ(toFile.out, QByteArray());
+    EXPECT_EQ(bytesOf(output), bytesOf(data + QStringLiteral("expected.csv")).replace(',', ";;"));
+
+    // A delimiter of blanks only leaves nothing between the cells.
+    const CliRun blankDelimiter = runCli({ QStringLiteral("sections"), data + QStringLiteral("report.txt"),
+                                           QStringLiteral("--delimiter"), QStringLiteral("\t ") });
+    EXPECT_TRUE(blankDelimiter.out.startsWith("SectionSubSection1SubSection2PerSec"));
+}
+
+TEST(SectionsCommand, AParseFailureStillWritesTheTableAndExitsWith1)
+{
+    const CliRun failed = runCli({ QStringLiteral("sections"), data + QStringLiteral("failing-report.txt"),
+                                   QStringLiteral("--delimiter"), QStringLiteral(";;") });
+    EXPECT_EQ(failed.exitStatus, 1);
+    EXPECT_EQ(failed.out, bytesOf(data + QStringLiteral("failing-expected.csv")));
+    EXPECT_EQ(failed.err, QByteArray("APP. ERR (DivideIntoSubs):  '12x' is not a valid integer value\n"));
+}
+
+TEST(SectionsCommand, UnreadableReportsAndWrongCommandLinesExitWith2)
+{
+    const CliRun missing = runCli({ QStringLiteral("sections"), data + QStringLiteral("no-such-report.txt") });
+    EXPECT_EQ(missing.exitStatus, 2);
+    EXPECT_TRUE(missing.err.contains("no-such-report.txt")) << missing.err.toStdString();
+    EXPECT_EQ(missing.out, QByteArray());
+
+    const QStringList wrongLines[] = {
+        {},
+        { QStringLiteral("digest") },
+        { QStringLiteral("sections") },
+        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("b.txt") },
+        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--colour") },
+        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--output") },
+    };
+    for (const QStringList &arguments : wrongLines) {
+        const CliRun wrong = runCli(arguments);
+        EXPECT_EQ(wrong.exitStatus, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(wrong.err.contains("Usage: quorvel-cli sections REPORT")) << wrong.err.toStdString();
+    }
+
+    const CliRun help = runCli({ QStringLiteral("sections"), QStringLiteral("--help") });
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_TRUE(help.out.contains("--delimiter D"));
+}

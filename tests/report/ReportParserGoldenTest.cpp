@@ -1,0 +1,80 @@
+// Each folder under tests/data/parser holds a report fragment (report.txt) and the section table it
+// must give (expected.csv, each cell followed by "|"); optionally the three category lists
+// (lists.txt) and the failure message the parse must end with (failure.txt). A report that once
+// broke the parser becomes a new folder.
+#include "ParsedReport.h"
+#include "common/TextFile.h"
+#include "report/ReportLoader.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString casesFolder = QStringLiteral(QUORVEL_TEST_DATA "/parser");
+
+std::vector<std::string> caseNames()
+{
+    std::vector<std::string> names;
+    for (const QString &name : QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        names.push_back(name.toStdString());
+    return names;
+}
+
+QStringList linesOf(const QString &path)
+{
+    return TextFile::read(path).lines;
+}
+
+QStringList listEntries(const QString &line)
+{
+    const QString entries = line.section(u':', 1);
+    return entries.isEmpty() ? QStringList() : entries.split(u'|');
+}
+
+class ReportParserGolden : public testing::TestWithParam<std::string>
+{
+protected:
+    QString file(const QString &name) const
+    {
+        return casesFolder % u'/' % QString::fromStdString(GetParam()) % u'/' % name;
+    }
+};
+
+TEST_P(ReportParserGolden, GivesTheExpectedTable)
+{
+    ParsedReport parsed;
+    parsed.parse(ReportLoader::load(file(QStringLiteral("report.txt"))));
+    EXPECT_EQ(parsed.tableLines(), linesOf(file(QStringLiteral("expected.csv"))));
+
+    const bool failureExpected = QFile::exists(file(QStringLiteral("failure.txt")));
+    EXPECT_EQ(parsed.outcome.failed, failureExpected);
+    if (failureExpected) {
+        const QString message = linesOf(file(QStringLiteral("failure.txt"))).value(0);
+        EXPECT_EQ(parsed.outcome.message, message);
+        EXPECT_EQ(parsed.ui.errors, QStringList { QStringLiteral("APP. ERR (DivideIntoSubs):  ") + message });
+    } else {
+        EXPECT_TRUE(parsed.ui.errors.isEmpty());
+    }
+
+    if (QFile::exists(file(QStringLiteral("lists.txt")))) {
+        const QStringList lists = linesOf(file(QStringLiteral("lists.txt")));
+        ASSERT_EQ(lists.size(), 3);
+        EXPECT_EQ(parsed.lists.sections, listEntries(lists[0]));
+        EXPECT_EQ(parsed.lists.subSections1, listEntries(lists[1]));
+        EXPECT_EQ(parsed.lists.subSections2, listEntries(lists[2]));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportParserGolden, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string> &test) {
+                             std::string name = test.param;
+                             for (char &c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             }
+                             return name;
+                         });
+
+} // namespace
