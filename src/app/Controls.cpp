@@ -70,6 +70,13 @@ QComboBox *comboBox(const QString &name, const QString &text, QWidget *bar)
     box->setMinimumContentsLength(8);
     box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     box->setEditText(text);
+    // A text put into the box by a command shows its beginning, where boxes differ.
+    QLineEdit *edit = box->lineEdit();
+    edit->setCursorPosition(0);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->hasFocus())
+            edit->setCursorPosition(0);
+    });
     barLayout(bar)->addWidget(box);
     return box;
 }

@@ -14,8 +14,8 @@ class ReportMemo : public QPlainTextEdit
 public:
     // Above these sizes a report is not put into the view: laying it out would freeze the window
     // for longer than anyone waits. The report text itself has no such limit.
-    static constexpr qsizetype maxViewCharacters = 64 * 1024 * 1024;
-    static constexpr qsizetype maxViewLineLength = 64 * 1024;
+    static constexpr qsizetype maxViewCharacters = 16 * 1024 * 1024;
+    static constexpr qsizetype maxViewLineLength = 16 * 1024;
 
     explicit ReportMemo(QWidget *parent);
 

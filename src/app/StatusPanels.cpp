@@ -20,11 +20,13 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         // A long message is cut at the panel's edge instead of widening the panel.
-        panel->setMinimumWidth(panelWidths[i]);
-        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         const bool last = i == panelCount - 1;
-        if (!last)
+        if (last) {
+            panel->setMinimumWidth(panelWidths[i]);
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
             panel->setFixedWidth(panelWidths[i]);
+        }
         addWidget(panel, last ? 1 : 0);
         panels_[i] = panel;
     }

@@ -265,6 +265,8 @@ private slots:
         const auto *panel2 = r.window.findChild<QLabel *>(u"sbStatusPanel2"_s);
         QCOMPARE(panel0->width(), 150);
         QCOMPARE(panel1->width(), 600);
+        QVERIFY(panel1->x() > panel0->geometry().right());
+        QVERIFY(panel2->x() > panel1->geometry().right());
         QVERIFY(panel2->geometry().right() >= r.window.width() - 10);
 
         QVERIFY(!r.window.reportViewShowing());
