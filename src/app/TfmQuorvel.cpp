@@ -154,20 +154,23 @@ bool TfmQuorvel::reportViewShowing() const
 // activate a window).
 bool TfmQuorvel::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && !initialisationQueued_) {
-        initialisationQueued_ = true;
-        QMetaObject::invokeMethod(this, &TfmQuorvel::FormActivate, Qt::QueuedConnection);
-    }
+    if (event->type() == QEvent::WindowActivate)
+        queueInitialisation();
     return QMainWindow::event(event);
 }
 
 void TfmQuorvel::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!initialisationQueued_) {
-        initialisationQueued_ = true;
-        QMetaObject::invokeMethod(this, &TfmQuorvel::FormActivate, Qt::QueuedConnection);
-    }
+    queueInitialisation();
+}
+
+void TfmQuorvel::queueInitialisation()
+{
+    if (initialisationQueued_)
+        return;
+    initialisationQueued_ = true;
+    QMetaObject::invokeMethod(this, &TfmQuorvel::FormActivate, Qt::QueuedConnection);
 }
 
 void TfmQuorvel::FormActivate()

@@ -75,6 +75,7 @@ private:
     void wireCommands();
     void placeAtDesktopCentre();
 
+    void queueInitialisation();
     void FormActivate();
     void tabControlsChange();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -89,8 +90,11 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<WindowUi> ui_;
 
+    // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;
+    // The report last chosen with Load Sysmon File or Show File; Show File's dialog starts there.
     QString sSingleSysmonFile;
+    // The digest column picked by the last right click on the digest table.
     int iSelCol = 0;
     bool initialised_ = false;
     bool initialisationQueued_ = false;

@@ -577,6 +577,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), search);
         QCOMPARE(spy.keys.last(), int(Qt::Key_F)); // the grid still received the key
 
+        // From an editable box of the tab too, whose typing goes to its inner edit.
+        auto *box = r.control<QComboBox>(u"cbTopCategory"_s);
+        box->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), search);
+        QCOMPARE(box->currentText(), u"Performance Section"_s);
+
         for (const auto &[tab, name] : { std::pair { 1, u"sgFiles"_s }, std::pair { 2, u"sgSysmonDigest"_s } }) {
             tabs->setCurrentIndex(tab);
             auto *grid = r.control<QWidget>(name);
@@ -604,9 +611,10 @@ private slots:
 
         GridTable &digest = r.window.sgSysmonDigest;
         digest.setColumns(6);
+        auto *digestView = r.control<GridView>(u"sgSysmonDigest"_s);
+        QCOMPARE(digestView->columnWidth(5), 64); // report columns take the narrow width
         digest.setCell(4, 0, u"10:00:00"_s);
         digest.setCell(5, 0, u"11:00:00"_s);
-        auto *digestView = r.control<GridView>(u"sgSysmonDigest"_s);
         digestView->setColumnWidth(4, 90);
         digestView->horizontalHeader()->moveSection(4, 5);
         QCOMPARE(digest.cell(4, 0), u"11:00:00"_s);
