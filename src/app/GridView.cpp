@@ -32,8 +32,9 @@ void GridView::applyOptions(const Options &options)
 {
     columnWidths_ = options.columnWidths;
     table_.setEditable(options.editable);
-    setEditTriggers(options.editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed
+    // Typing or F2 edits a cell in place; a double click is left free for the grid's own command
+    // (in the section table it adds the counter).
+    setEditTriggers(options.editable ? QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
                                      : QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(options.wholeRows ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     setSelectionMode(options.wholeRows ? QAbstractItemView::SingleSelection : QAbstractItemView::ContiguousSelection);

@@ -7,6 +7,7 @@
 #include "ReportMemo.h"
 #include "TfmQuorvel.h"
 
+#include "common/Failure.h"
 #include "common/TextLineList.h"
 #include "report/ReportLoader.h"
 
@@ -68,7 +69,12 @@ QString writeLongLine(const QTemporaryDir &dir, int megabytes)
 void measureLoad(TfmQuorvel &window, const QString &path)
 {
     QStringList lines;
-    report("read and split the file", millisecondsOf([&] { lines = ReportLoader::load(path); }));
+    try {
+        report("read and split the file", millisecondsOf([&] { lines = ReportLoader::load(path); }));
+    } catch (const Failure &failure) {
+        std::printf("refused: %s\n", qPrintable(failure.message()));
+        return;
+    }
     report("into the report text, view hidden", millisecondsOf([&] { window.replaceReportLines(lines); }));
     report("snapshot for the parser", millisecondsOf([&] { lines = window.reportLines(); }));
     try {
@@ -85,8 +91,8 @@ void measureLoad(TfmQuorvel &window, const QString &path)
                    window.meSysmon->viewport()->repaint();
                }));
         report("hide the report view (Esc)", millisecondsOf([&] { window.meSysmon->hideReport(); }));
-    } catch (const std::exception &) {
-        std::printf("the report view refused the report\n");
+    } catch (const Failure &failure) {
+        std::printf("the report view refused: %s\n", qPrintable(failure.message()));
     }
 }
 
