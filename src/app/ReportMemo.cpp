@@ -121,7 +121,7 @@ void ReportMemo::checkFitsView(const QStringList &lines)
     }
     if (longest > maxViewLineLength) {
         throw Failure(QStringLiteral("The report has a line of %1 characters, too long for the report view "
-                                     "(at most %2). Is it a report at all?")
+                                     "(at most %2).")
                           .arg(longest)
                           .arg(maxViewLineLength));
     }
