@@ -98,12 +98,20 @@ QStringList TextFile::splitLines(QStringView text)
     return lines;
 }
 
-TextFile::Content TextFile::read(const QString &path)
+TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % file.errorString());
-    const QByteArray bytes = file.readAll();
+    const auto tooLarge = [&] {
+        return Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is too large: more than ") %
+                       QString::number(maxBytes) % QStringLiteral(" bytes."));
+    };
+    if (maxBytes != noLimit && file.size() > maxBytes)
+        throw tooLarge();
+    const QByteArray bytes = maxBytes == noLimit ? file.readAll() : file.read(maxBytes + 1);
+    if (maxBytes != noLimit && bytes.size() > maxBytes)
+        throw tooLarge();
     if (file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
     Content content;

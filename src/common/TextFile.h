@@ -17,9 +17,13 @@ public:
         TextEncoding encoding = TextEncoding::Utf8;
     };
 
+    static constexpr qint64 noLimit = -1;
+
     // Reads a whole file: the encoding from its byte-order mark (removed) or its bytes, lines split
-    // at CR LF, LF or CR. Throws Failure with a message for the user when the file cannot be read.
-    static Content read(const QString &path);
+    // at CR LF, LF or CR. Throws Failure with a message for the user when the file cannot be read,
+    // or when it holds more than `maxBytes` bytes (never more than that is read, so a device that
+    // never ends cannot exhaust the memory).
+    static Content read(const QString &path, qint64 maxBytes = noLimit);
 
     // Decodes a file's bytes as read() does.
     static QString decode(const QByteArray &bytes, TextEncoding *found = nullptr);

@@ -7,7 +7,7 @@ namespace ReportLoader {
 
 QStringList load(const QString &path)
 {
-    return TextFile::read(path).lines;
+    return TextFile::read(path, maxReportBytes).lines;
 }
 
 QString loadedStatus(const QString &path)

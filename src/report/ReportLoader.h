@@ -7,7 +7,12 @@
 // split at CR LF, LF or CR, no empty last line from a final line break.
 namespace ReportLoader {
 
-// Throws Failure with a message for the user when the file cannot be opened or read.
+// A Sysmon report runs to a few hundred kilobytes. A file far larger is no report, and reading it
+// would hold the window for many seconds and take gigabytes, so it is refused.
+inline constexpr qint64 maxReportBytes = 64 * 1024 * 1024;
+
+// Throws Failure with a message for the user when the file cannot be opened or read, or is larger
+// than maxReportBytes.
 QStringList load(const QString &path);
 
 // "Loaded ..." followed by the last 31 characters of the path.

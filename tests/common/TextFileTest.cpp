@@ -74,6 +74,19 @@ TEST(TextFile, ReadingAMissingFileFailsWithItsPath)
     }
 }
 
+TEST(TextFile, AFileAboveTheSizeLimitIsRefusedWithoutReadingItAll)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    writeBytes(path, "Kernel\nEngine 0\n");
+    EXPECT_EQ(TextFile::read(path, 16).lines.size(), 2); // exactly at the limit
+    EXPECT_THROW(TextFile::read(path, 15), Failure);
+    // A device without an end must fail, not fill the memory.
+    if (QFile::exists(QStringLiteral("/dev/zero"))) {
+        EXPECT_THROW(TextFile::read(QStringLiteral("/dev/zero"), 1024), Failure);
+    }
+}
+
 TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
 {
     QTemporaryDir dir;

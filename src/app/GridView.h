@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QTableView>
+
+class GridTable;
+
+// Shows a GridTable: row 0 as the column headers, rows 1.. as the body. The view's current index
+// and the table's current cell follow each other both ways, so commands that act on the current
+// cell see what the user picked. Where the user may drag rows or columns, the drag moves the data
+// in the table, not only the picture: the digest, the export and the chart read the table.
+class GridView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        QList<int> columnWidths;
+        int defaultColumnWidth = 64;
+        int rowHeight = 0; // 0: fitted to the font
+        bool wholeRows = false; // whole-row selection instead of cell ranges
+        bool editable = false;
+        // Column 0 of the table is a fixed gutter: shown as a narrow row handle, not as a column.
+        bool gutter = false;
+        bool movableRows = false;
+        bool movableColumns = false;
+    };
+
+    GridView(GridTable &table, const QString &objectName, const Options &options, QWidget *parent = nullptr);
+
+    GridTable &table() const { return table_; }
+
+    static constexpr int gutterWidth = 10;
+
+signals:
+    // The grid's events, for the commands that hang on them. Key presses and mouse presses are
+    // announced before the grid moves its current cell, releases after.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void mouseEntered();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    void applyOptions(const Options &options);
+    void applyColumnWidths(int first, int last);
+    void followViewCurrent(const QModelIndex &current);
+    void followTableCurrent(int column, int row);
+    void rowDragged(int logical, int oldVisual, int newVisual);
+    void columnDragged(int logical, int oldVisual, int newVisual);
+
+    GridTable &table_;
+    QList<int> columnWidths_;
+    bool undoingDrag_ = false;
+};

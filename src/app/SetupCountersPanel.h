@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class GridTable;
+class GridView;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSplitter;
+
+// Tab 0, "Select Sysmon Counters" (`paSetupCounters`): loading and parsing one report, picking its
+// counters into the counter set. Two bars of controls, then the counter set above the section
+// table with the splitter `splSplit` between them.
+class SetupCountersPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SetupCountersPanel(GridTable &counters, GridTable &sections, QWidget *parent = nullptr);
+
+    QPushButton *btOpenLoadSysmonFile;
+    QPushButton *btDivideIntoSubs;
+    QPushButton *btExportOne;
+    QPushButton *btOpenSysmonFile;
+    QPushButton *btSearch;
+    QLineEdit *edSearch;
+    QCheckBox *cbAddMatching;
+
+    QComboBox *cbTopCategory;
+    QComboBox *cbSubCategory1;
+    QComboBox *cbSubCategory2;
+    QComboBox *cbCountType;
+    QPushButton *bbtAddCounter;
+    QPushButton *btClearCounters;
+    QPushButton *btSaveCounters;
+    QPushButton *btLoadCounters;
+
+    QSplitter *splSplit;
+    GridView *sgSysmonCounters;
+    GridView *sgSysmonSections;
+
+private:
+    QWidget *buildSysmonControls();
+    QWidget *buildSubSection();
+    QSplitter *buildGrids(GridTable &counters, GridTable &sections);
+};

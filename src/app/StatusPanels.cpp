@@ -1,0 +1,44 @@
+#include "StatusPanels.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr int panelWidths[StatusPanels::panelCount] = { 150, 600, 50 };
+
+} // namespace
+
+StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("sbStatus"));
+    setSizeGripEnabled(false);
+    for (int i = 0; i < panelCount; ++i) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("sbStatusPanel%1").arg(i));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setTextFormat(Qt::PlainText); // a path is shown as it is, never as markup
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        // A long message is cut at the panel's edge instead of widening the panel.
+        const bool last = i == panelCount - 1;
+        if (last) {
+            panel->setMinimumWidth(panelWidths[i]);
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            panel->setFixedWidth(panelWidths[i]);
+        }
+        addWidget(panel, last ? 1 : 0);
+        panels_[i] = panel;
+    }
+}
+
+void StatusPanels::setText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < panelCount)
+        panels_[panel]->setText(text);
+}
+
+QString StatusPanels::text(int panel) const
+{
+    return panel >= 0 && panel < panelCount ? panels_[panel]->text() : QString();
+}

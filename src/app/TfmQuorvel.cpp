@@ -1,0 +1,295 @@
+#include "TfmQuorvel.h"
+
+#include "DigestPanel.h"
+#include "QtDialogs.h"
+#include "ReportMemo.h"
+#include "SetupCountersPanel.h"
+#include "StatusPanels.h"
+#include "SysmonFilesPanel.h"
+#include "WindowUi.h"
+
+#include "common/CommandGuard.h"
+#include "counters/CounterSet.h"
+#include "counters/CounterSetFile.h"
+#include "counters/CounterTypes.h"
+#include "digest/DigestTableLayout.h"
+#include "digest/FileListLayout.h"
+#include "report/ReportLoader.h"
+#include "report/SectionTableLayout.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int spinlockColumnCount = 5;
+
+enum Tab {
+    SetupCountersTab = 0,
+    SysmonFilesTab = 1,
+    DigestTab = 2,
+};
+
+QString helpText(int tab)
+{
+    switch (tab) {
+    case SetupCountersTab:
+        return u"Please Setup Sysmon Counters {Open->Parse->Select->Add}"_s;
+    case SysmonFilesTab:
+        return u"Please Choose Files to Work On {Add Files->Select}"_s;
+    case DigestTab:
+        return u"Start Digest Operation {Start Parsing->Display In Graph->Export}"_s;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+TfmQuorvel::TfmQuorvel(TextLineList &list, Dialogs *dialogs, QWidget *parent) :
+    QMainWindow(parent),
+    sgSysmonSections(SectionTableLayout::columnCount),
+    sgSpinlocks(spinlockColumnCount),
+    sgSysmonCounters(CounterSet::columnCount),
+    sgFiles(FileListLayout::columnCount),
+    sgSysmonDigest(DigestTableLayout::fixedColumnCount),
+    vStrList(list)
+{
+    setObjectName(u"fmQuorvel"_s);
+    setWindowTitle(u"Sybase Quorvel v.1.2"_s);
+    sgSysmonSections.setObjectName(u"sgSysmonSections"_s);
+    sgSpinlocks.setObjectName(u"sgSpinlocks"_s);
+    sgSysmonCounters.setObjectName(u"sgSysmonCounters"_s);
+    sgFiles.setObjectName(u"sgFiles"_s);
+    sgSysmonDigest.setObjectName(u"sgSysmonDigest"_s);
+
+    sbStatus = new StatusPanels(this);
+    setStatusBar(sbStatus);
+    if (!dialogs) {
+        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs = ownDialogs_.get();
+    }
+    ui_ = std::make_unique<WindowUi>(*sbStatus, *dialogs);
+
+    buildTabs();
+    wireCommands();
+    resize(929, 646);
+    placeAtDesktopCentre();
+
+    // Key preview: the window's key handlers see every key typed in its controls first.
+    qApp->installEventFilter(this);
+}
+
+TfmQuorvel::~TfmQuorvel()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TfmQuorvel::buildTabs()
+{
+    tabControls = new QTabWidget(this);
+    tabControls->setObjectName(u"tabControls"_s);
+    paSetupCounters = new SetupCountersPanel(sgSysmonCounters, sgSysmonSections);
+    paSysmonFiles = new SysmonFilesPanel(sgFiles);
+    paDigest = new DigestPanel(sgSysmonDigest);
+    tabControls->addTab(paSetupCounters, u"Select Sysmon Coun&ters"_s);
+    tabControls->addTab(paSysmonFiles, u"Select Sysmon F&iles"_s);
+    tabControls->addTab(paDigest, u"Di&gest Sysmon Counters"_s);
+    setCentralWidget(tabControls);
+
+    // The report view lies over the tab pages, not over the tab bar, so the tabs stay usable.
+    meSysmon = new ReportMemo(tabControls);
+    meSysmon->cover(tabControls->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+void TfmQuorvel::wireCommands()
+{
+    connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
+    connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
+    connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
+    connect(paDigest->btShowSysmon, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
+}
+
+void TfmQuorvel::placeAtDesktopCentre()
+{
+    if (const QScreen *desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+}
+
+Ui &TfmQuorvel::ui()
+{
+    return *ui_;
+}
+
+QString TfmQuorvel::statusText(int panel) const
+{
+    return sbStatus->text(panel);
+}
+
+QStringList TfmQuorvel::reportLines() const
+{
+    return meSysmon->lines();
+}
+
+void TfmQuorvel::replaceReportLines(const QStringList &lines)
+{
+    meSysmon->setLines(lines);
+}
+
+bool TfmQuorvel::reportViewShowing() const
+{
+    return meSysmon->isShowing();
+}
+
+// The initialisation waits for the event loop so that the window is on the screen first; it runs
+// once, whether the first activation or the first show comes first (some platforms never
+// activate a window).
+bool TfmQuorvel::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        queueInitialisation();
+    return QMainWindow::event(event);
+}
+
+void TfmQuorvel::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    queueInitialisation();
+}
+
+void TfmQuorvel::queueInitialisation()
+{
+    if (initialisationQueued_)
+        return;
+    initialisationQueued_ = true;
+    QMetaObject::invokeMethod(this, &TfmQuorvel::FormActivate, Qt::QueuedConnection);
+}
+
+void TfmQuorvel::FormActivate()
+{
+    if (initialised_)
+        return;
+    initialised_ = true;
+    // The date conventions (day first, "/" and ":") are fixed in DateTimeText for the whole
+    // process, whatever the desktop's regional settings say; there is nothing to switch here.
+
+    QComboBox *types = paSetupCounters->cbCountType;
+    const QString typeText = types->currentText();
+    types->clear();
+    types->addItems(CounterTypes::all());
+    types->setCurrentIndex(-1);
+    types->setEditText(typeText);
+
+    SectionTableLayout::reset(sgSysmonSections);
+    CounterSet::reset(sgSysmonCounters);
+    FileListLayout::reset(sgFiles);
+    DigestTableLayout::reset(sgSysmonDigest);
+
+    if (tabControls->currentIndex() == SetupCountersTab)
+        tabControlsChange();
+    else
+        tabControls->setCurrentIndex(SetupCountersTab);
+
+    // Show the empty tables and the help text before the counter set file is read.
+    QCoreApplication::processEvents();
+    LoadCountersFromIniFile();
+    emit startupFinished();
+}
+
+void TfmQuorvel::tabControlsChange()
+{
+    ui().setStatus(0, QString());
+    ui().setStatus(2, QString());
+    const int tab = tabControls->currentIndex();
+    // The digest table gets the whole panel each time; the user drags the chart open.
+    if (tab == DigestTab)
+        paDigest->collapseChart();
+    ui().setStatus(1, helpText(tab));
+}
+
+void TfmQuorvel::LoadCountersFromIniFile()
+{
+    CounterSetFile::loadDefault(sgSysmonCounters, vStrList, ui());
+}
+
+bool TfmQuorvel::isKeyForThisWindow(QObject *receiver) const
+{
+    // A key travels from the focused control up through its parents; the window handles it once,
+    // when it reaches the control it was meant for. Keys in dialogs and popups are not the window's.
+    if (!receiver->isWidgetType() || static_cast<QWidget *>(receiver)->window() != this)
+        return false;
+    const QWidget *target = focusWidget() ? focusWidget() : this;
+    return receiver == target;
+}
+
+bool TfmQuorvel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isKeyForThisWindow(watched)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        FormKeyDown(key->key(), key->modifiers());
+        FormKeyPress(key->key());
+    }
+    // The key is never consumed: the focused control still receives it.
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!paSetupCounters->isVisible())
+        return;
+    const bool onlyCtrl =
+        (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+    if (onlyCtrl && key == Qt::Key_F)
+        paSetupCounters->edSearch->setFocus(Qt::ShortcutFocusReason);
+}
+
+void TfmQuorvel::FormKeyPress(int key)
+{
+    if (key != Qt::Key_Escape)
+        return;
+    if (meSysmon->isShowing()) {
+        meSysmon->hideReport();
+        return;
+    }
+    bAbort = true;
+    ui().setStatus(1, u"Abort operation captured."_s);
+}
+
+void TfmQuorvel::btOpenLoadSysmonFileClick()
+{
+    CommandGuard::run(ui(), u"LoadSysmonFile"_s, [this] {
+        const QStringList chosen = ui().openFiles(false, std::nullopt);
+        if (chosen.isEmpty())
+            return;
+        sSingleSysmonFile = chosen.first();
+        replaceReportLines(ReportLoader::load(sSingleSysmonFile));
+        ui().setStatus(2, ReportLoader::loadedStatus(sSingleSysmonFile));
+    });
+}
+
+void TfmQuorvel::btOpenSysmonFileClick()
+{
+    CommandGuard::run(ui(), u"OpenSysmonFile"_s, [this] {
+        const QStringList chosen = ui().openFiles(false, sSingleSysmonFile);
+        if (chosen.isEmpty())
+            return;
+        meSysmon->clearLines();
+        sSingleSysmonFile = chosen.first();
+        const QStringList lines = ReportLoader::load(sSingleSysmonFile);
+        if (!lines.isEmpty()) {
+            // A report the view cannot hold is refused before it becomes the report text.
+            ReportMemo::checkFitsView(lines);
+            meSysmon->setLines(lines);
+            meSysmon->showReport();
+        }
+        ui().setStatus(2, ReportLoader::loadedStatus(sSingleSysmonFile));
+    });
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "grid/GridTable.h"
+#include "report/CategoryLists.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class DigestPanel;
+class Dialogs;
+class QTabWidget;
+class ReportMemo;
+class SetupCountersPanel;
+class StatusPanels;
+class SysmonFilesPanel;
+class TextLineList;
+class Ui;
+class WindowUi;
+
+// The main window. It owns every table and field of a run; its handlers are the commands, which
+// gather control texts, call the core and put the results back into the controls.
+class TfmQuorvel : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `vStrList` is the process-wide line buffer of counter set files and exports. Without
+    // `dialogs` the window uses real message boxes and file dialogs; tests pass a script.
+    explicit TfmQuorvel(TextLineList &vStrList, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~TfmQuorvel() override;
+
+    Ui &ui();
+    QString statusText(int panel) const;
+
+    // The report text as the parser and the digest read it: a snapshot, edits in the report view
+    // included.
+    QStringList reportLines() const;
+    // Replaces the report text in one step, as every report load does. Throws Failure, leaving the
+    // text as it was, when the report view shows and cannot hold the new report.
+    void replaceReportLines(const QStringList &lines);
+    bool reportViewShowing() const;
+
+    bool &abortFlag() { return bAbort; }
+    const QString &singleSysmonFile() const { return sSingleSysmonFile; }
+    bool initialised() const { return initialised_; }
+
+    // The grid tables: the only store of the run.
+    GridTable sgSysmonSections;
+    GridTable sgSpinlocks;
+    GridTable sgSysmonCounters;
+    GridTable sgFiles;
+    GridTable sgSysmonDigest;
+    CategoryLists categoryLists;
+
+    QTabWidget *tabControls;
+    SetupCountersPanel *paSetupCounters;
+    SysmonFilesPanel *paSysmonFiles;
+    DigestPanel *paDigest;
+    ReportMemo *meSysmon;
+    StatusPanels *sbStatus;
+
+signals:
+    // The start-up initialisation has run: the window is ready for the user's first command.
+    void startupFinished();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildTabs();
+    void wireCommands();
+    void placeAtDesktopCentre();
+
+    void queueInitialisation();
+    void FormActivate();
+    void tabControlsChange();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void FormKeyPress(int key);
+    void LoadCountersFromIniFile();
+    void btOpenLoadSysmonFileClick();
+    void btOpenSysmonFileClick();
+
+    bool isKeyForThisWindow(QObject *receiver) const;
+
+    TextLineList &vStrList;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    std::unique_ptr<WindowUi> ui_;
+
+    // Set by Esc; the long commands clear it when they start and poll it while they run.
+    bool bAbort = false;
+    // The report last chosen with Load Sysmon File or Show File; Show File's dialog starts there.
+    QString sSingleSysmonFile;
+    // The digest column picked by the last right click on the digest table.
+    int iSelCol = 0;
+    bool initialised_ = false;
+    bool initialisationQueued_ = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/Ui.h"
+
+class Dialogs;
+class StatusPanels;
+
+// The Ui the window's commands talk to: status texts go to the status bar panels, the event pump
+// lets the window repaint and see Esc, and everything modal goes to the dialogs.
+class WindowUi : public Ui
+{
+public:
+    WindowUi(StatusPanels &status, Dialogs &dialogs);
+
+    void setStatus(int panel, const QString &text) override;
+    void pumpEvents() override;
+    void error(const QString &text) override;
+    void info(const QString &text) override;
+    bool confirm(const QString &text) override;
+    QStringList openFiles(bool multiple, const std::optional<QString> &preset) override;
+    QString saveFile(const QString &preset) override;
+
+private:
+    StatusPanels &status_;
+    Dialogs &dialogs_;
+};

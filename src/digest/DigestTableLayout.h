@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+class GridTable;
+
+// The digest table: one row per picked counter, one report column per digested report headed by
+// its sample time. Column 0 is the narrow gutter the user drags rows by; it is never written.
+namespace DigestTableLayout {
+
+enum Column {
+    Gutter = 0,
+    CounterName = 1,
+    Type = 2,
+    Average = 3,
+    FirstReport = 4,
+};
+inline constexpr int fixedColumnCount = 4;
+
+// "", "Sysmon Counter", "Type" and "Avg".
+QStringList headerTexts();
+
+// The empty digest table: the four fixed columns only, every cell empty, two rows, the header
+// texts in row 0.
+void reset(GridTable &digest);
+
+} // namespace DigestTableLayout

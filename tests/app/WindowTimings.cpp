@@ -1,0 +1,122 @@
+// Measures what the user waits for: the window's start-up, and a large report loaded into the
+// report text and shown in the report view. Not a test; run it by hand under a display, e.g.
+//   xvfb-run -a build/tests/app/quorvel_window_timings startup
+//   xvfb-run -a build/tests/app/quorvel_window_timings load 10
+//   xvfb-run -a build/tests/app/quorvel_window_timings load 300
+//   xvfb-run -a build/tests/app/quorvel_window_timings longline 8
+#include "ReportMemo.h"
+#include "TfmQuorvel.h"
+
+#include "common/Failure.h"
+#include "common/TextLineList.h"
+#include "report/ReportLoader.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double millisecondsOf(const std::function<void()> &step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void report(const char *what, double ms)
+{
+    std::printf("%-52s %9.1f ms\n", what, ms);
+}
+
+// A report of about `megabytes` MB made by repeating a real report.
+QString writeLargeReport(const QTemporaryDir &dir, int megabytes)
+{
+    QFile source(QStringLiteral(QUORVEL_REAL_REPORTS "/ase160_spec_tpcc_notes.txt"));
+    if (!source.open(QIODevice::ReadOnly))
+        qFatal("the real reports are missing");
+    const QByteArray one = source.readAll();
+    const QString path = dir.filePath(QStringLiteral("large.txt"));
+    QFile large(path);
+    if (!large.open(QIODevice::WriteOnly))
+        qFatal("cannot write the large report");
+    const qint64 wanted = qint64(megabytes) * 1024 * 1024;
+    while (large.size() < wanted)
+        large.write(one);
+    std::printf("report of %.1f MB\n", double(large.size()) / (1024 * 1024));
+    return path;
+}
+
+QString writeLongLine(const QTemporaryDir &dir, int megabytes)
+{
+    const QString path = dir.filePath(QStringLiteral("longline.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the long line");
+    file.write("Kernel Utilization\n");
+    file.write(QByteArray(qsizetype(megabytes) * 1024 * 1024, '7'));
+    file.write("\nEnd of Report\n");
+    std::printf("one line of %d MB\n", megabytes);
+    return path;
+}
+
+void measureLoad(TfmQuorvel &window, const QString &path)
+{
+    QStringList lines;
+    try {
+        report("read and split the file", millisecondsOf([&] { lines = ReportLoader::load(path); }));
+    } catch (const Failure &failure) {
+        std::printf("refused: %s\n", qPrintable(failure.message()));
+        return;
+    }
+    report("into the report text, view hidden", millisecondsOf([&] { window.replaceReportLines(lines); }));
+    report("snapshot for the parser", millisecondsOf([&] { lines = window.reportLines(); }));
+    try {
+        report("show the report view and paint it", millisecondsOf([&] {
+                   window.meSysmon->showReport();
+                   window.meSysmon->viewport()->repaint();
+               }));
+        report("load again while the view shows", millisecondsOf([&] {
+                   window.replaceReportLines(ReportLoader::load(path));
+                   window.meSysmon->viewport()->repaint();
+               }));
+        report("scroll to the end and paint", millisecondsOf([&] {
+                   window.meSysmon->moveCursor(QTextCursor::End);
+                   window.meSysmon->viewport()->repaint();
+               }));
+        report("hide the report view (Esc)", millisecondsOf([&] { window.meSysmon->hideReport(); }));
+    } catch (const Failure &failure) {
+        std::printf("the report view refused: %s\n", qPrintable(failure.message()));
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    TextLineList vStrList;
+    QApplication app(argc, argv);
+    const QString mode = app.arguments().value(1, QStringLiteral("startup"));
+    const int megabytes = app.arguments().value(2, QStringLiteral("10")).toInt();
+
+    TfmQuorvel window(vStrList);
+    QObject::connect(&window, &TfmQuorvel::startupFinished, &app, [&] {
+        report("start-up to a usable window", double(sinceStart.nsecsElapsed()) / 1e6);
+        QTemporaryDir dir;
+        if (mode == QStringLiteral("load"))
+            measureLoad(window, writeLargeReport(dir, megabytes));
+        else if (mode == QStringLiteral("longline"))
+            measureLoad(window, writeLongLine(dir, megabytes));
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    });
+    window.show();
+    return app.exec();
+}
