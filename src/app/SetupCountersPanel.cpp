@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "GridView.h"
+#include "report/CategoryLists.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -16,6 +17,15 @@ namespace {
 
 constexpr int sectionTableHeight = 331;
 
+void replaceItems(QComboBox *box, const QStringList &items)
+{
+    const QString shown = box->currentText();
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(shown);
+}
+
 } // namespace
 
 SetupCountersPanel::SetupCountersPanel(GridTable &counters, GridTable &sections, QWidget *parent) : QWidget(parent)
@@ -27,6 +37,13 @@ SetupCountersPanel::SetupCountersPanel(GridTable &counters, GridTable &sections,
     layout->addWidget(buildSysmonControls());
     layout->addWidget(buildSubSection());
     layout->addWidget(buildGrids(counters, sections), 1);
+}
+
+void SetupCountersPanel::setCategoryItems(const CategoryLists &lists)
+{
+    replaceItems(cbTopCategory, lists.sections);
+    replaceItems(cbSubCategory1, lists.subSections1);
+    replaceItems(cbSubCategory2, lists.subSections2);
 }
 
 QWidget *SetupCountersPanel::buildSysmonControls()

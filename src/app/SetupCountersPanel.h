@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct CategoryLists;
 class GridTable;
 class GridView;
 class QCheckBox;
@@ -19,6 +20,9 @@ class SetupCountersPanel : public QWidget
 
 public:
     SetupCountersPanel(GridTable &counters, GridTable &sections, QWidget *parent = nullptr);
+
+    // Gives the three category boxes the lists a parse found; each box keeps the text it shows.
+    void setCategoryItems(const CategoryLists &lists);
 
     QPushButton *btOpenLoadSysmonFile;
     QPushButton *btDivideIntoSubs;
