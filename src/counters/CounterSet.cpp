@@ -12,12 +12,7 @@ QStringList headerTexts()
 
 void reset(GridTable &counters)
 {
-    GridTable::BulkUpdate batch(counters);
-    counters.setColumns(columnCount);
-    counters.clearBody();
-    const QStringList headers = headerTexts();
-    for (int c = 0; c < columnCount; ++c)
-        counters.setCell(c, 0, headers[c]);
+    counters.resetWithHeader(headerTexts());
 }
 
 int append(GridTable &counters, const QStringList &fields)

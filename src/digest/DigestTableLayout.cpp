@@ -11,13 +11,7 @@ QStringList headerTexts()
 
 void reset(GridTable &digest)
 {
-    GridTable::BulkUpdate batch(digest);
-    digest.setColumns(fixedColumnCount);
-    digest.setRows(2);
-    digest.clearCells();
-    const QStringList headers = headerTexts();
-    for (int c = 0; c < fixedColumnCount; ++c)
-        digest.setCell(c, 0, headers[c]);
+    digest.resetWithHeader(headerTexts());
 }
 
 } // namespace DigestTableLayout

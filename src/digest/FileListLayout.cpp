@@ -11,13 +11,7 @@ QStringList headerTexts()
 
 void reset(GridTable &files)
 {
-    GridTable::BulkUpdate batch(files);
-    files.setColumns(columnCount);
-    files.setRows(2);
-    files.clearCells();
-    const QStringList headers = headerTexts();
-    for (int c = 0; c < columnCount; ++c)
-        files.setCell(c, 0, headers[c]);
+    files.resetWithHeader(headerTexts());
 }
 
 } // namespace FileListLayout

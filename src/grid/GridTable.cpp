@@ -105,6 +105,16 @@ void GridTable::clearBody()
     clearRow(1);
 }
 
+void GridTable::resetWithHeader(const QStringList &headers)
+{
+    BulkUpdate batch(*this);
+    setColumns(int(headers.size()));
+    setRows(2);
+    clearCells();
+    for (int c = 0; c < columns_; ++c)
+        setCell(c, 0, headers.value(c));
+}
+
 int GridTable::appendRow(int keyColumn)
 {
     if (!cell(keyColumn, rows() - 1).isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     void clearRow(int row);
     // Empties rows 1.. and leaves the emptied state: the header row and one blank row.
     void clearBody();
+    // The emptied table with these header texts: one column per text, every other cell empty.
+    void resetWithHeader(const QStringList &headers);
 
     // The append rule: grows the table by one row unless the last row's `keyColumn` cell is empty,
     // and returns the last row, which the caller writes.

@@ -14,13 +14,7 @@ QStringList headerTexts()
 
 void reset(GridTable &sections)
 {
-    GridTable::BulkUpdate batch(sections);
-    sections.setColumns(columnCount);
-    sections.setRows(2);
-    sections.clearCells();
-    const QStringList headers = headerTexts();
-    for (int c = 0; c < columnCount; ++c)
-        sections.setCell(c, 0, headers[c]);
+    sections.resetWithHeader(headerTexts());
 }
 
 } // namespace SectionTableLayout
