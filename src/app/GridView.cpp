@@ -1,5 +1,6 @@
 #include "GridView.h"
 
+#include "LongTextDelegate.h"
 #include "grid/GridTable.h"
 
 #include <QEnterEvent>
@@ -12,6 +13,7 @@ GridView::GridView(GridTable &table, const QString &objectName, const Options &o
 {
     setObjectName(objectName);
     setModel(&table_);
+    setItemDelegate(new LongTextDelegate(this));
     applyOptions(options);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,

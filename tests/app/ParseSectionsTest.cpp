@@ -11,6 +11,7 @@
 #include "report/ReportLoader.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QSignalSpy>
@@ -316,6 +317,28 @@ private slots:
             QVERIFY2(r.button(name)->isEnabled(), qPrintable(name));
         QVERIFY(grid->model()->setData(grid->model()->index(0, 3), u"typed"_s));
         QCOMPARE(sections.cell(3, 1), u"typed"_s);
+    }
+
+    // Laying out a megabyte of text at every repaint held the window for seconds per paint.
+    void aMegabyteSubheadingStaysCheapToShow()
+    {
+        Running &r = start();
+        const QString wide(1 << 20, u'w');
+        QStringList report { u"Sybase Adaptive Server Enterprise"_s, u"Wide Section"_s, u"------------"_s,
+                             u"  "_s + wide };
+        for (int i = 0; i < 20; ++i)
+            report << u"    Counter %1            1.5           2.5          %1       4.5 %"_s.arg(i);
+        r.window.replaceReportLines(report);
+        r.parse();
+
+        // The cells and the box entry keep the whole text; only what is drawn is cut.
+        const QString path = wide % u"..."_s;
+        QCOMPARE(r.window.sgSysmonSections.cell(1, 1), path);
+        QCOMPARE(r.items(u"cbSubCategory1"_s), QStringList { path });
+        const QAbstractItemView *grid = r.sectionGrid();
+        QVERIFY(grid->sizeHintForColumn(1) < 20000);
+        auto *box = r.control<QComboBox>(u"cbSubCategory1"_s);
+        QVERIFY(box->view()->sizeHintForColumn(0) < 20000);
     }
 
     void closingTheWindowDuringAParseEndsIt()
