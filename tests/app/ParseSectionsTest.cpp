@@ -14,7 +14,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -318,35 +317,6 @@ private slots:
             QVERIFY2(r.button(name)->isEnabled(), qPrintable(name));
         QVERIFY(grid->model()->setData(grid->model()->index(0, 3), u"typed"_s));
         QCOMPARE(sections.cell(3, 1), u"typed"_s);
-    }
-
-    void damagedReportsParseWithoutHarm()
-    {
-        Running &r = start();
-        QByteArray binary("Sybase Adaptive Server Enterprise\n");
-        QRandomGenerator random(20240625);
-        for (int i = 0; i < 256 * 1024; ++i)
-            binary.append(char(random.bounded(256)));
-        const QList<QPair<QString, QByteArray>> reports = {
-            { u"binary.txt"_s, binary },
-            { u"title-only.txt"_s, "      Sybase Adaptive Server Enterprise System Performance Report\r\n" },
-            { u"cut-off.txt"_s, "Sybase Adaptive Server Enterprise\nFigures\n-------\n  Cut Counter     1.5     2." },
-            { u"huge-figure.txt"_s,
-              "Sybase Adaptive Server Enterprise\nLock_a spinlock_w 1\n"
-              "Lock_a spinlock_w 123456789012345678901234567890\n" },
-        };
-        for (const auto &[name, bytes] : reports) {
-            QFile file(folder_->filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            file.close();
-            r.load(file.fileName());
-            r.parse();
-            r.window.grab(); // everything the parse left is painted once
-            QVERIFY2(r.button(u"btDivideIntoSubs"_s)->isEnabled(), qPrintable(name));
-        }
-        // Only the figure beyond the integer range is a failure.
-        QCOMPARE(r.script.errors.size(), 1);
-        QVERIFY(r.script.errors.first().startsWith(u"APP. ERR (DivideIntoSubs):  '123456789012345678901234567890'"_s));
     }
 
     // Laying out a megabyte of text at every repaint held the window for seconds per paint.
