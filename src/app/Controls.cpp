@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "LongTextDelegate.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -69,6 +71,7 @@ QComboBox *comboBox(const QString &name, const QString &text, QWidget *bar)
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(8);
     box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    box->setItemDelegate(new LongTextDelegate(box));
     box->setEditText(text);
     // A text put into the box by a command shows its beginning, where boxes differ.
     QLineEdit *edit = box->lineEdit();

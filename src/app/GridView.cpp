@@ -1,5 +1,6 @@
 #include "GridView.h"
 
+#include "LongTextDelegate.h"
 #include "grid/GridTable.h"
 
 #include <QEnterEvent>
@@ -12,6 +13,7 @@ GridView::GridView(GridTable &table, const QString &objectName, const Options &o
 {
     setObjectName(objectName);
     setModel(&table_);
+    setItemDelegate(new LongTextDelegate(this));
     applyOptions(options);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -31,6 +33,7 @@ GridView::GridView(GridTable &table, const QString &objectName, const Options &o
 void GridView::applyOptions(const Options &options)
 {
     columnWidths_ = options.columnWidths;
+    editable_ = options.editable;
     table_.setEditable(options.editable);
     // Typing or F2 edits a cell in place; a double click is left free for the grid's own command
     // (in the section table it adds the counter).
@@ -68,6 +71,17 @@ void GridView::applyOptions(const Options &options)
         connect(columns, &QHeaderView::sectionMoved, this, &GridView::columnDragged);
     }
     applyColumnWidths(0, table_.columnCount() - 1);
+}
+
+void GridView::lockEditing(bool locked)
+{
+    if (locked) {
+        if (QWidget *editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+    table_.setEditable(editable_ && !locked);
 }
 
 // Columns beyond the designed ones (report columns of the digest) take the default width.

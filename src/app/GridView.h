@@ -31,6 +31,11 @@ public:
 
     GridTable &table() const { return table_; }
 
+    // While a command rebuilds the table, an edit in place would write into the rows it is
+    // writing: locking finishes an open cell editor (what was typed goes in first) and opens no
+    // new one until unlocked. Grids that are not editable stay so.
+    void lockEditing(bool locked);
+
     static constexpr int gutterWidth = 10;
 
 signals:
@@ -59,5 +64,6 @@ private:
 
     GridTable &table_;
     QList<int> columnWidths_;
+    bool editable_ = false;
     bool undoingDrag_ = false;
 };

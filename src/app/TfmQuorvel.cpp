@@ -1,5 +1,6 @@
 #include "TfmQuorvel.h"
 
+#include "BusyGuard.h"
 #include "DigestPanel.h"
 #include "QtDialogs.h"
 #include "ReportMemo.h"
@@ -15,9 +16,11 @@
 #include "digest/DigestTableLayout.h"
 #include "digest/FileListLayout.h"
 #include "report/ReportLoader.h"
+#include "report/ReportParser.h"
 #include "report/SectionTableLayout.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -81,6 +84,7 @@ TfmQuorvel::TfmQuorvel(TextLineList &list, Dialogs *dialogs, QWidget *parent) :
 
     buildTabs();
     wireCommands();
+    guardLongCommands();
     resize(929, 646);
     placeAtDesktopCentre();
 
@@ -116,6 +120,21 @@ void TfmQuorvel::wireCommands()
     connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
     connect(paDigest->btShowSysmon, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
+    connect(paSetupCounters->btDivideIntoSubs, &QPushButton::clicked, this, &TfmQuorvel::btDivideIntoSubsClick);
+}
+
+// The one list of what a parse or a digest run refuses: loading or showing another report would
+// replace the report text, and a second parse or a digest would rebuild the section table inside
+// the first.
+void TfmQuorvel::guardLongCommands()
+{
+    busy_ = std::make_unique<BusyGuard>(*this);
+    busy_->refuse(paSetupCounters->btOpenLoadSysmonFile);
+    busy_->refuse(paSetupCounters->btOpenSysmonFile);
+    busy_->refuse(paSetupCounters->btDivideIntoSubs);
+    busy_->refuse(paDigest->btShowSysmon);
+    busy_->refuse(paDigest->btDigest);
+    busy_->freeze(paSetupCounters->sgSysmonSections);
 }
 
 void TfmQuorvel::placeAtDesktopCentre()
@@ -241,6 +260,15 @@ bool TfmQuorvel::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Closing the window ends the run; a parse under way stops at its next line rather than reading
+// on for a window no one sees.
+void TfmQuorvel::closeEvent(QCloseEvent *event)
+{
+    if (busy_->busy())
+        bAbort = true;
+    QMainWindow::closeEvent(event);
+}
+
 void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     if (!paSetupCounters->isVisible())
@@ -292,4 +320,13 @@ void TfmQuorvel::btOpenSysmonFileClick()
         }
         ui().setStatus(2, ReportLoader::loadedStatus(sSingleSysmonFile));
     });
+}
+
+void TfmQuorvel::btDivideIntoSubsClick()
+{
+    const BusyGuard::Scope busy(*busy_);
+    // The parser shows its own error box and returns normally; after a failure the lists are as
+    // far as it got (empty when it failed before the line scan ended), and so are the boxes.
+    ReportParser(sgSysmonSections, sgSpinlocks, categoryLists, ui(), bAbort).run(reportLines());
+    paSetupCounters->setCategoryItems(categoryLists);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class BusyGuard;
 class DigestPanel;
 class Dialogs;
 class QTabWidget;
@@ -69,10 +70,12 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildTabs();
     void wireCommands();
+    void guardLongCommands();
     void placeAtDesktopCentre();
 
     void queueInitialisation();
@@ -83,12 +86,16 @@ private:
     void LoadCountersFromIniFile();
     void btOpenLoadSysmonFileClick();
     void btOpenSysmonFileClick();
+    void btDivideIntoSubsClick();
 
     bool isKeyForThisWindow(QObject *receiver) const;
 
     TextLineList &vStrList;
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<WindowUi> ui_;
+    // Refuses the commands that would change the report text or the section table while a parse
+    // or a digest run hands control back to the window.
+    std::unique_ptr<BusyGuard> busy_;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;

@@ -1,19 +1,26 @@
-// Measures what the user waits for: the window's start-up, and a large report loaded into the
-// report text and shown in the report view. Not a test; run it by hand under a display, e.g.
+// Measures what the user waits for: the window's start-up, a large report loaded into the report
+// text and shown in the report view, and a report with a subheading a megabyte long parsed into
+// the section table and its category box. Not a test; run it by hand under a display, e.g.
 //   xvfb-run -a build/tests/app/quorvel_window_timings startup
 //   xvfb-run -a build/tests/app/quorvel_window_timings load 10
 //   xvfb-run -a build/tests/app/quorvel_window_timings load 300
 //   xvfb-run -a build/tests/app/quorvel_window_timings longline 8
+//   xvfb-run -a build/tests/app/quorvel_window_timings wideparse 1
+#include "GridView.h"
 #include "ReportMemo.h"
+#include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
 
 #include "common/Failure.h"
 #include "common/TextLineList.h"
 #include "report/ReportLoader.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -96,6 +103,37 @@ void measureLoad(TfmQuorvel &window, const QString &path)
     }
 }
 
+// A subheading of `megabytes` MB: every counter row under it carries it as its subsection path,
+// and the subsection box lists it.
+void measureWideParse(TfmQuorvel &window, int megabytes)
+{
+    QStringList lines { QStringLiteral("Sybase Adaptive Server Enterprise"), QStringLiteral("Wide Section"),
+                        QStringLiteral("------------"),
+                        QStringLiteral("  ") + QString(qsizetype(megabytes) * 1024 * 1024, u'w') };
+    for (int i = 0; i < 1000; ++i)
+        lines << QStringLiteral("    Counter %1            1.5           2.5          %1       4.5 %").arg(i);
+    std::printf("a subheading of %d MB over 1000 counter lines\n", megabytes);
+    window.replaceReportLines(lines);
+
+    SetupCountersPanel &panel = *window.paSetupCounters;
+    report("parse, the section table showing", millisecondsOf([&] { panel.btDivideIntoSubs->click(); }));
+    report("paint the section table", millisecondsOf([&] { panel.sgSysmonSections->viewport()->repaint(); }));
+    report("scroll the section table to the end and paint", millisecondsOf([&] {
+               panel.sgSysmonSections->scrollToBottom();
+               panel.sgSysmonSections->viewport()->repaint();
+           }));
+    QComboBox *box = panel.cbSubCategory1;
+    report("open the subsection box's list and paint it", millisecondsOf([&] {
+               box->showPopup();
+               box->view()->viewport()->repaint();
+           }));
+    report("close the list", millisecondsOf([&] { box->hidePopup(); }));
+    report("pick the wide subsection in the box", millisecondsOf([&] {
+               box->setCurrentIndex(0);
+               box->repaint();
+           }));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -115,6 +153,8 @@ int main(int argc, char *argv[])
             measureLoad(window, writeLargeReport(dir, megabytes));
         else if (mode == QStringLiteral("longline"))
             measureLoad(window, writeLongLine(dir, megabytes));
+        else if (mode == QStringLiteral("wideparse"))
+            measureWideParse(window, megabytes);
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     });
     window.show();
