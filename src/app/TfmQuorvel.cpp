@@ -1,5 +1,6 @@
 #include "TfmQuorvel.h"
 
+#include "CounterCommands.h"
 #include "DigestPanel.h"
 #include "QtDialogs.h"
 #include "ReportMemo.h"
@@ -112,6 +113,7 @@ void TfmQuorvel::buildTabs()
 
 void TfmQuorvel::wireCommands()
 {
+    counterCommands_ = new CounterCommands(*this, vStrList);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);

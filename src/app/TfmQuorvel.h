@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CounterCommands;
 class DigestPanel;
 class Dialogs;
 class QTabWidget;
@@ -89,6 +90,8 @@ private:
     TextLineList &vStrList;
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<WindowUi> ui_;
+    // The counter selection commands of the first tab; a child of the window.
+    CounterCommands *counterCommands_ = nullptr;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;
