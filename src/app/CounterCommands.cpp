@@ -27,11 +27,13 @@ QString errorName(const char16_t *name)
 }
 
 // A box shows what the section table's row names, in the item's own letter case and with that
-// item selected, or nothing at all when no item matches.
+// item selected, or nothing at all when no item matches. Selecting the item has already put its
+// text in; writing the same text again would move the view of a long text to its end.
 void showInBox(QComboBox *box, const CategorySelection::BoxSetting &setting)
 {
     box->setCurrentIndex(setting.index);
-    box->setEditText(setting.text);
+    if (box->currentText() != setting.text)
+        box->setEditText(setting.text);
 }
 
 } // namespace

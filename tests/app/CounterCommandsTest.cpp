@@ -213,6 +213,7 @@ private slots:
                  (QStringList { u"Kernel Utilization"_s, u"CPU Yields by Engine.Engine 0.."_s, u"Full Sleeps"_s,
                                 u"PedXact"_s }));
         QCOMPARE(r.tab.cbCountType->currentIndex(), 1);
+        QCOMPARE(r.tab.cbSubCategory1->lineEdit()->cursorPosition(), 0); // long names show their beginning
         r.click(view, counterRow, 1); // the name columns give no type
         QCOMPARE(r.boxTexts().at(3), QString());
         QCOMPARE(r.tab.cbCountType->currentIndex(), -1);
