@@ -1,6 +1,7 @@
 #include "TfmQuorvel.h"
 
 #include "BusyGuard.h"
+#include "CounterCommands.h"
 #include "DigestPanel.h"
 #include "QtDialogs.h"
 #include "ReportMemo.h"
@@ -116,6 +117,7 @@ void TfmQuorvel::buildTabs()
 
 void TfmQuorvel::wireCommands()
 {
+    counterCommands_ = new CounterCommands(*this, vStrList);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);

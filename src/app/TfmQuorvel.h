@@ -9,6 +9,7 @@
 #include <memory>
 
 class BusyGuard;
+class CounterCommands;
 class DigestPanel;
 class Dialogs;
 class QTabWidget;
@@ -96,6 +97,8 @@ private:
     // Refuses the commands that would change the report text or the section table while a parse
     // or a digest run hands control back to the window.
     std::unique_ptr<BusyGuard> busy_;
+    // The counter selection commands of the first tab; a child of the window.
+    CounterCommands *counterCommands_ = nullptr;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;

@@ -98,7 +98,7 @@ QStringList TextFile::splitLines(QStringView text)
     return lines;
 }
 
-TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
+QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -114,8 +114,13 @@ TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
         throw tooLarge();
     if (file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
+    return bytes;
+}
+
+TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
+{
     Content content;
-    content.lines = splitLines(decode(bytes, &content.encoding));
+    content.lines = splitLines(decode(readBytes(path, maxBytes), &content.encoding));
     return content;
 }
 

@@ -25,6 +25,9 @@ public:
     // never ends cannot exhaust the memory).
     static Content read(const QString &path, qint64 maxBytes = noLimit);
 
+    // The file's bytes as they are, with the same failures and the same size limit as read().
+    static QByteArray readBytes(const QString &path, qint64 maxBytes = noLimit);
+
     // Decodes a file's bytes as read() does.
     static QString decode(const QByteArray &bytes, TextEncoding *found = nullptr);
 

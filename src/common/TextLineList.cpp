@@ -2,9 +2,9 @@
 
 #include "TextFile.h"
 
-void TextLineList::loadFromFile(const QString &path)
+void TextLineList::loadFromFile(const QString &path, qint64 maxBytes)
 {
-    TextFile::Content content = TextFile::read(path);
+    TextFile::Content content = TextFile::read(path, maxBytes);
     lines = std::move(content.lines);
     remembered_ = content.encoding;
 }

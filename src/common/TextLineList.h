@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextEncoding.h"
+#include "TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,9 @@ class TextLineList
 public:
     QStringList lines;
 
-    // Replaces the lines with the file's and remembers its encoding. Throws Failure.
-    void loadFromFile(const QString &path);
+    // Replaces the lines with the file's and remembers its encoding. Throws Failure, leaving the
+    // lines and the encoding as they were, also when the file holds more than `maxBytes` bytes.
+    void loadFromFile(const QString &path, qint64 maxBytes = TextFile::noLimit);
 
     // Writes the lines, each ended by CR LF, in the remembered encoding: with its byte-order mark
     // when the last file read had one, otherwise UTF-8 without a mark (UTF-8 keeps every

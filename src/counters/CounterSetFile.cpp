@@ -9,7 +9,6 @@
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -28,12 +27,7 @@ void refuseBinary(QStringView text, const QString &path)
 
 QByteArray readCounterSetBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
+    const QByteArray bytes = TextFile::readBytes(path, maxFileBytes);
     refuseBinary(TextFile::decode(bytes), path);
     return bytes;
 }
@@ -101,7 +95,7 @@ QStringList fieldsOf(const QString &line)
 
 void load(GridTable &counters, TextLineList &lineList, const QString &path)
 {
-    lineList.loadFromFile(path);
+    lineList.loadFromFile(path, maxFileBytes);
     for (const QString &line : std::as_const(lineList.lines))
         refuseBinary(line, path);
     GridTable::BulkUpdate batch(counters);

@@ -15,6 +15,12 @@ namespace CounterSetFile {
 inline constexpr char16_t separator[] = u"[+]";
 inline constexpr char16_t defaultFileName[] = u"SysmonCounters.ini";
 
+// Even a counter set holding every row of a report several times over stays far below a megabyte.
+// A larger file is no counter set: one of many short lines would fill the counter set with
+// millions of rows, taking the window's memory and many seconds, so it is refused before it is
+// read. A device without an end (/dev/zero) is refused after this many bytes.
+inline constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+
 // Section + "[+]" + subsection path + "[+]" + entry name + "[+]" + type + "[+]".
 QString lineOf(const GridTable &counters, int row);
 
@@ -26,8 +32,8 @@ QStringList linesOf(const GridTable &counters);
 QStringList fieldsOf(const QString &line);
 
 // Reads a counter set file into the counter set, which it replaces. The file is read before the
-// counter set is touched, so a file that cannot be read leaves the user's counters as they were.
-// Throws Failure.
+// counter set is touched, so a file that cannot be read, is binary or is larger than maxFileBytes
+// leaves the user's counters as they were. Throws Failure.
 void load(GridTable &counters, TextLineList &lineList, const QString &path);
 
 // Writes rows 1.. of the counter set in the encoding `lineList` remembers. Throws Failure.

@@ -3,6 +3,8 @@
 #include "ScriptedUi.h"
 #include "common/TextRules.h"
 #include "counters/CounterSet.h"
+#include "report/ParsedReport.h"
+#include "report/ReportLoader.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -168,6 +170,48 @@ TEST_F(CounterSelectionTest, MatchingAgainstAReportAddsTheSamplingStartRow)
     add(initialBoxes, true, u"SLEEPS"_s);
     EXPECT_EQ(counters.rows(), 4);
     EXPECT_EQ(counters.cell(2, 3), u"Interrupted Sleeps"_s);
+}
+
+TEST_F(CounterSelectionTest, MatchingAgainstAParsedReportTakesHeaderFieldRowsToo)
+{
+    const QString path = QStringLiteral(QUORVEL_REAL_REPORTS "/ase160_spec_tpcc_notes.txt");
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "real reports are not present";
+    ParsedReport parsed;
+    ASSERT_FALSE(parsed.parse(ReportLoader::load(path)).failed);
+    const QString pool = u".ThreadPool : syb_default_pool"_s;
+    const int fullSleeps =
+        parsed.find(u"Kernel Utilization"_s, u"CPU Yields by Engine.Engine 0.."_s, u"Full Sleeps"_s + pool);
+    ASSERT_GT(fullSleeps, 0);
+    parsed.sections.setCurrentCell(0, fullSleeps); // a counter row: the fallback type is "PerSec"
+
+    const auto addMatching = [&](const QString &search) {
+        CounterSelection::addCounter(counters, parsed.sections, initialBoxes, true, search, ui);
+    };
+    addMatching(u" STARTED "_s);
+    ASSERT_EQ(counters.rows(), 2);
+    EXPECT_EQ(counterRow(counters, 1),
+              (QStringList { u"Sampling Started at:"_s, u"Jun 25, 2024 11:12:31"_s, QString(), u"PerSec"_s }));
+
+    // The dates of the report header, in report order.
+    addMatching(u"2024"_s);
+    ASSERT_EQ(counters.rows(), 6);
+    const QStringList dateLabels = { u"Run Date:"_s, u"Sampling Started at:"_s, u"Sampling Ended at:"_s,
+                                     u"Counters Last Cleared:"_s };
+    for (int i = 0; i < dateLabels.size(); ++i)
+        EXPECT_EQ(counters.cell(0, i + 2), dateLabels[i]);
+
+    // Two sleep counters for each of the eight engines, then two task switch causes.
+    addMatching(u"sleeps"_s);
+    ASSERT_EQ(counters.rows(), 6 + 18);
+    EXPECT_EQ(counterRow(counters, 6),
+              (QStringList { u"Kernel Utilization"_s, u"CPU Yields by Engine.Engine 0.."_s, u"Full Sleeps"_s + pool,
+                             u"PerSec"_s }));
+    EXPECT_EQ(counterRow(counters, 23),
+              (QStringList { u"Task Management"_s, u"Task Context Switches Due To:..."_s,
+                             u"Interconnect Message Sleeps"_s, u"PerSec"_s }));
+    EXPECT_EQ(counters.currentRow(), 23);
+    EXPECT_EQ(ui.status[1], u"Counter(s) Added"_s);
 }
 
 TEST_F(CounterSelectionTest, DeleteRemovesOnlyTheCurrentRowAndClearEmptiesTheSet)

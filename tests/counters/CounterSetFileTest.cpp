@@ -253,3 +253,43 @@ TEST_F(CounterSetFileCommands, LongLinesAndManyRowsLoad)
     EXPECT_EQ(counters.cell(0, 1).size(), longSection.size());
     EXPECT_EQ(counterRow(counters, 5001), (QStringList { u"S4999"_s, u"T"_s, u"U"_s, u"Count"_s }));
 }
+
+TEST_F(CounterSetFileCommands, AFileTooLargeForACounterSetIsRefusedAndChangesNothing)
+{
+    const QByteArray oldDefault = "Old[+][+][+][+]\r\n";
+    CounterTestTables::writeBytes(defaultFile, oldDefault);
+    // Sparse: the size alone refuses it, nothing is read.
+    const QString huge = file(u"huge.ini"_s);
+    CounterTestTables::writeBytes(huge, "A[+]B[+]C[+]Count[+]\r\n");
+    ASSERT_TRUE(QFile::resize(huge, CounterSetFile::maxFileBytes + 1));
+    loadPicked(huge);
+    const bool devZero = QFileInfo::exists(u"/dev/zero"_s);
+    if (devZero)
+        loadPicked(u"/dev/zero"_s); // never ends: refused once the limit is passed
+    ASSERT_EQ(ui.errors.size(), devZero ? 2 : 1);
+    for (const QString &error : std::as_const(ui.errors)) {
+        EXPECT_TRUE(error.startsWith(u"APP. ERR (btLoadCountersClick):  "_s)) << error.toStdString();
+        EXPECT_TRUE(error.contains(u"too large"_s)) << error.toStdString();
+    }
+    EXPECT_EQ(CounterTestTables::readBytes(defaultFile), oldDefault);
+
+    // The same file as the default itself, at start-up or after Load Counters.
+    ASSERT_TRUE(QFile::remove(defaultFile));
+    ASSERT_TRUE(QFile::copy(huge, defaultFile));
+    const qsizetype errorsBefore = ui.errors.size();
+    CounterSetFile::loadDefault(counters, lineList, ui);
+    ASSERT_EQ(ui.errors.size(), errorsBefore + 1);
+    EXPECT_TRUE(ui.errors.last().startsWith(u"APP. ERR (LoadCountersFromIniFile):  "_s))
+        << ui.errors.last().toStdString();
+
+    EXPECT_EQ(counters.rows(), 2);
+    EXPECT_EQ(counterRow(counters, 1), (QStringList { u"On screen"_s, u"T"_s, u"U"_s, u"PerSec"_s }));
+    EXPECT_TRUE(ui.status[1].isEmpty());
+
+    // Exactly at the limit is still a counter set file.
+    const QByteArray line = "A[+]B[+]C[+]Count[+]\r\n";
+    CounterTestTables::writeBytes(defaultFile, line + QByteArray(CounterSetFile::maxFileBytes - line.size(), ' '));
+    CounterSetFile::loadDefault(counters, lineList, ui);
+    EXPECT_EQ(ui.errors.size(), errorsBefore + 1);
+    EXPECT_EQ(ui.status[1], u"Counters Loaded from SysmonCounters.ini"_s);
+}
