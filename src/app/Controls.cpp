@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QSplitter>
 
+#include <limits>
+
 namespace Controls {
 
 QWidget *bar(const QString &name, QWidget *parent)
@@ -75,6 +77,9 @@ QComboBox *comboBox(const QString &name, const QString &text, QWidget *bar)
     box->setEditText(text);
     // A text put into the box by a command shows its beginning, where boxes differ.
     QLineEdit *edit = box->lineEdit();
+    // The box's text is what Add Counter copies: a long subsection path must not be cut at the
+    // line edit's default limit of 32767 characters.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setCursorPosition(0);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
         if (!edit->hasFocus())

@@ -253,6 +253,21 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // The boxes carry what Add Counter copies: a subsection path longer than a line edit's default
+    // limit must reach the counter set whole.
+    void aVeryLongSubsectionPathIsAddedWhole()
+    {
+        Running &r = start();
+        QStringList report = smallReport;
+        const QString longHeading = u"  "_s + QString(40000, u'x');
+        report.insert(12, longHeading);
+        r.parse(report);
+        const QString path = r.sections.cell(1, counterRow);
+        QVERIFY(path.size() > 40000);
+        r.doubleClick(r.tab.sgSysmonSections, counterRow, 3);
+        QCOMPARE(r.counterSetRow(1).at(1), path);
+    }
+
     void addCounterTakesTheBoxTextsOrEveryMatchingRow()
     {
         Running &r = start();
