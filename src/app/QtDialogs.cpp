@@ -1,7 +1,25 @@
 #include "QtDialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QMessageBox>
+
+namespace {
+
+// Shows a shared file dialog. Its file name completion list can stay on the screen when the user
+// accepts with Return while the list is open; it closes with the dialog.
+bool accepted(QFileDialog *dialog)
+{
+    const bool ok = dialog->exec() == QDialog::Accepted;
+    for (QCompleter *completer : dialog->findChildren<QCompleter *>()) {
+        if (QAbstractItemView *list = completer->popup())
+            list->hide();
+    }
+    return ok;
+}
+
+} // namespace
 
 QtDialogs::QtDialogs(QWidget *window) :
     window_(window), dlgOpen_(new QFileDialog(window)), dlgSave_(new QFileDialog(window))
@@ -36,7 +54,7 @@ QStringList QtDialogs::openFiles(bool multiple, const std::optional<QString> &pr
     dlgOpen_->setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (preset)
         dlgOpen_->selectFile(*preset);
-    if (dlgOpen_->exec() != QDialog::Accepted)
+    if (!accepted(dlgOpen_))
         return {};
     return dlgOpen_->selectedFiles();
 }
@@ -44,7 +62,7 @@ QStringList QtDialogs::openFiles(bool multiple, const std::optional<QString> &pr
 QString QtDialogs::saveFile(const QString &preset)
 {
     dlgSave_->selectFile(preset);
-    if (dlgSave_->exec() != QDialog::Accepted)
+    if (!accepted(dlgSave_))
         return {};
     return dlgSave_->selectedFiles().value(0);
 }
