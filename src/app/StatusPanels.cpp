@@ -34,8 +34,11 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 
 void StatusPanels::setText(int panel, const QString &text)
 {
-    if (panel >= 0 && panel < panelCount)
-        panels_[panel]->setText(text);
+    if (panel < 0 || panel >= panelCount)
+        return;
+    panels_[panel]->setText(text);
+    // A path or line count cut at the panel's edge can still be read in full from the tooltip.
+    panels_[panel]->setToolTip(text);
 }
 
 QString StatusPanels::text(int panel) const
