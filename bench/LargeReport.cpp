@@ -49,7 +49,7 @@ void header(QStringList &out)
         << QStringLiteral("Sampling Ended at:     Jun 25, 2024 11:13:16")
         << QStringLiteral("Sample Interval:       00:00:45") << QStringLiteral("Sample Mode:           No Clear")
         << QStringLiteral("Counters Last Cleared: Jun 25, 2024 10:47:22")
-        << QStringLiteral("Server Name:           SPEC");
+        << QStringLiteral("Server Name:           TPCC");
 }
 
 void kernel(QStringList &out, int seed)
@@ -137,7 +137,7 @@ void devices(QStringList &out, int seed)
     heading(out, QStringLiteral("Disk I/O Management"));
     out << QStringLiteral("  Device Activity Detail") << QStringLiteral("  ----------------------") << QString();
     for (int d = 0; d < 24; ++d) {
-        out << QStringLiteral("  Device:") << QStringLiteral("    /opt/sap/data/ase/SPEC_DS_dev_%1.dat").arg(d)
+        out << QStringLiteral("  Device:") << QStringLiteral("    /opt/sap/data/ase/TPCC_DS_dev_%1.dat").arg(d)
             << QStringLiteral("    data_dev_%1                   ").arg(d, 2, 10, QLatin1Char('0')) + columns << rule
             << QStringLiteral("    Reads") << counterLine(QStringLiteral("      "), QStringLiteral("APF"), seed + d)
             << counterLine(QStringLiteral("      "), QStringLiteral("Non-APF"), seed + d + 1)
