@@ -2,11 +2,10 @@
 // mouse and key events on the grids, button clicks, dialogs played from a script.
 #include "DigestPanel.h"
 #include "GridView.h"
-#include "ScriptedDialogs.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "WindowTestRun.h"
 
-#include "common/TextLineList.h"
 #include "counters/CounterSetFile.h"
 #include "report/ReportParser.h"
 
@@ -16,11 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -61,18 +56,12 @@ const QStringList spinlockLabels = { u"Waits"_s,     u"Spins"_s,  u"Grabs"_s, u"
                                      u"Spin/Wait"_s, u"Fields"_s, u"N/A"_s };
 const QString added = u"Counter(s) Added"_s;
 
-// One run of the program: the process-wide line buffer, scripted dialogs and the window.
-struct Running
+// A run of the program with the first tab's controls and tables at hand.
+struct Running : WindowRun
 {
-    TextLineList vStrList;
-    ScriptedDialogs dialogs;
-    TfmQuorvel window { vStrList, &dialogs };
-    ScriptedUi &script = dialogs.script;
     SetupCountersPanel &tab = *window.paSetupCounters;
     GridTable &sections = window.sgSysmonSections;
     GridTable &counters = window.sgSysmonCounters;
-
-    QString status(int panel) const { return window.statusText(panel); }
 
     // The section table as a parse leaves it, without the parse button.
     void parse(const QStringList &lines)
@@ -124,18 +113,6 @@ struct Running
     }
 };
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 bool rowShows(GridView *view)
 {
     const GridTable &table = view->table();
@@ -145,45 +122,24 @@ bool rowShows(GridView *view)
 
 } // namespace
 
-class CounterCommandsTest : public QObject
+class CounterCommandsTest : public QObject, private WindowTestRun<Running>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
-    std::unique_ptr<Running> run_;
-
-    // Starts the program in the test's own working folder and waits until it is ready for input.
+    // Also waits until the window is ready for input: these tests send it the window system's own
+    // mouse and key events.
     Running &start()
     {
-        run_ = std::make_unique<Running>();
-        QSignalSpy finished(&run_->window, &TfmQuorvel::startupFinished);
-        run_->window.show();
-        if (!finished.wait(5000))
-            qFatal("the window did not finish its start-up");
-        QApplication::setActiveWindow(&run_->window);
-        if (!QTest::qWaitForWindowActive(&run_->window))
+        Running &r = WindowTestRun::start();
+        if (!QTest::qWaitForWindowActive(&r.window))
             qFatal("the window did not become active");
-        return *run_;
+        return r;
     }
-
-    QString path(const QString &name) const { return folder_->filePath(name); }
 
 private slots:
-    void init()
-    {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
-    }
-
-    void cleanup()
-    {
-        run_.reset();
-        QDir::setCurrent(startFolder_);
-        folder_.reset();
-    }
+    void init() { enterWorkingFolder(); }
+    void cleanup() { leaveWorkingFolder(); }
 
     void theBoxesFollowTheUsersMovesInTheSectionTable()
     {
@@ -404,7 +360,7 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files), QStringList());
         QCOMPARE(r.status(1), added);
 
-        const QString saved = path(u"saved.ini"_s);
+        const QString saved = filePath(u"saved.ini"_s);
         r.script.saveAnswers = { saved };
         r.tab.btSaveCounters->click();
         QCOMPARE(r.status(1), u"Counters Exported to "_s + saved);
@@ -436,7 +392,7 @@ private slots:
     {
         Running &r = start();
         r.window.paDigest->edDelimiter->setText(u" ;; "_s);
-        const QString csv = path(u"counters.csv"_s);
+        const QString csv = filePath(u"counters.csv"_s);
         r.script.saveAnswers = { csv };
         r.tab.btExportOne->click();
         QCOMPARE(r.script.savePresets, QStringList { u"*.csv"_s });
@@ -456,7 +412,7 @@ private slots:
         const QByteArray defaultBytes = readBytes(u"SysmonCounters.ini"_s);
 
         // Nothing is written where the folder does not exist.
-        const QString nowhere = path(u"missing/out.txt"_s);
+        const QString nowhere = filePath(u"missing/out.txt"_s);
         r.script.saveAnswers = { nowhere, nowhere };
         r.tab.btSaveCounters->click();
         r.tab.btExportOne->click();
@@ -466,12 +422,12 @@ private slots:
         QVERIFY(!QFile::exists(nowhere));
 
         // Binary and oversized picks are refused before they replace the default.
-        const QString binary = path(u"binary.ini"_s);
+        const QString binary = filePath(u"binary.ini"_s);
         QVERIFY(writeBytes(binary,
                            QByteArray("\x7F"
                                       "ELF\0\0\x01[+]",
                                       10)));
-        const QString huge = path(u"huge.ini"_s);
+        const QString huge = filePath(u"huge.ini"_s);
         QVERIFY(writeBytes(huge, "A[+]B[+]C[+]D[+]\r\n"));
         QVERIFY(QFile::resize(huge, CounterSetFile::maxFileBytes + 1));
         for (const QString &pick : { binary, huge }) {

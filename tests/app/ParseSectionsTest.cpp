@@ -1,23 +1,20 @@
 // "&Parse Sections" in the window: the button, the category boxes, the status bar, Esc, the error
 // box, and the commands the window refuses while a parse hands control back to it.
 #include "GridView.h"
-#include "ScriptedDialogs.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "WindowTestRun.h"
 
 #include "common/TextFile.h"
-#include "common/TextLineList.h"
 #include "report/ParsedReport.h"
 #include "report/ReportLoader.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,16 +27,10 @@ namespace {
 const QString fixtures = u"" QUORVEL_TEST_DATA "/parser"_s;
 const QString realReports = u"" QUORVEL_REAL_REPORTS ""_s;
 
-struct Running
+// A run of the program with the steps and views of these tests.
+struct Running : WindowRun
 {
-    TextLineList vStrList;
-    ScriptedDialogs dialogs;
-    TfmQuorvel window { vStrList, &dialogs };
-    ScriptedUi &script = dialogs.script;
-
-    template <class T> T *control(const QString &name) const { return window.findChild<T *>(name); }
     QAbstractButton *button(const QString &name) const { return control<QAbstractButton>(name); }
-    QString status(int panel) const { return window.statusText(panel); }
     GridView *sectionGrid() const { return control<GridView>(u"sgSysmonSections"_s); }
 
     void load(const QString &path)
@@ -101,25 +92,9 @@ int metricsLine(const QString &panel0)
 
 } // namespace
 
-class ParseSectionsTest : public QObject
+class ParseSectionsTest : public QObject, private WindowTestRun<Running>
 {
     Q_OBJECT
-
-private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
-    std::unique_ptr<Running> run_;
-
-    Running &start()
-    {
-        run_ = std::make_unique<Running>();
-        QSignalSpy finished(&run_->window, &TfmQuorvel::startupFinished);
-        run_->window.show();
-        if (!finished.wait(5000))
-            qFatal("the window did not finish its start-up");
-        QApplication::setActiveWindow(&run_->window);
-        return *run_;
-    }
 
 private slots:
     void initTestCase()
@@ -128,19 +103,8 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void init()
-    {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
-    }
-
-    void cleanup()
-    {
-        run_.reset();
-        QDir::setCurrent(startFolder_);
-        folder_.reset();
-    }
+    void init() { enterWorkingFolder(); }
+    void cleanup() { leaveWorkingFolder(); }
 
     void parseFillsTheTableTheCategoryBoxesAndTheStatusBar()
     {

@@ -3,12 +3,11 @@
 #include "GridView.h"
 #include "MonitoringChart.h"
 #include "ReportMemo.h"
-#include "ScriptedDialogs.h"
 #include "SetupCountersPanel.h"
 #include "StatusPanels.h"
 #include "SysmonFilesPanel.h"
+#include "WindowTestRun.h"
 
-#include "common/TextLineList.h"
 #include "counters/CounterTypes.h"
 #include "report/ReportLoader.h"
 #include "report/SectionTableLayout.h"
@@ -17,22 +16,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -41,18 +34,6 @@ namespace {
 const QString tab0Help = u"Please Setup Sysmon Counters {Open->Parse->Select->Add}"_s;
 const QString tab1Help = u"Please Choose Files to Work On {Add Files->Select}"_s;
 const QString tab2Help = u"Start Digest Operation {Start Parsing->Display In Graph->Export}"_s;
-
-// One run of the program: the process-wide line buffer, scripted dialogs and the window.
-struct Running
-{
-    TextLineList vStrList;
-    ScriptedDialogs dialogs;
-    TfmQuorvel window { vStrList, &dialogs };
-    ScriptedUi &script = dialogs.script;
-
-    template <class T> T *control(const QString &name) const { return window.findChild<T *>(name); }
-    QString status(int panel) const { return window.statusText(panel); }
-};
 
 // Counts the key presses that reach one control, to show that the window's key preview passes
 // every key on.
@@ -89,66 +70,38 @@ QList<int> columnWidths(const QTableView *view)
 
 } // namespace
 
-class TfmQuorvelTest : public QObject
+class TfmQuorvelTest : public QObject, private WindowTestRun<WindowRun>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
-    std::unique_ptr<Running> run_;
-
-    // Starts the program in the test's own working folder and waits for its initialisation.
-    Running &start()
-    {
-        run_ = std::make_unique<Running>();
-        QSignalSpy finished(&run_->window, &TfmQuorvel::startupFinished);
-        run_->window.show();
-        if (!finished.wait(5000))
-            qFatal("the window did not finish its start-up");
-        QApplication::setActiveWindow(&run_->window);
-        return *run_;
-    }
-
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        const QString path = folder_->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        const QString path = filePath(name);
+        if (!writeBytes(path, bytes))
             qFatal("cannot write a test file");
         return path;
     }
 
-    void clickShowFile(Running &r, const QString &path)
+    void clickShowFile(WindowRun &r, const QString &path)
     {
         r.script.openAnswers << QStringList { path };
         r.control<QAbstractButton>(u"btOpenSysmonFile"_s)->click();
     }
 
-    void clickLoadSysmonFile(Running &r, const QString &path)
+    void clickLoadSysmonFile(WindowRun &r, const QString &path)
     {
         r.script.openAnswers << QStringList { path };
         r.control<QAbstractButton>(u"btOpenLoadSysmonFile"_s)->click();
     }
 
 private slots:
-    void init()
-    {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
-    }
-
-    void cleanup()
-    {
-        run_.reset();
-        QDir::setCurrent(startFolder_);
-        folder_.reset();
-    }
+    void init() { enterWorkingFolder(); }
+    void cleanup() { leaveWorkingFolder(); }
 
     void startupShowsEveryControlInItsInitialState()
     {
-        Running &r = start();
+        WindowRun &r = start();
         QCOMPARE(r.window.windowTitle(), u"Sybase Quorvel v.1.2"_s);
         QCOMPARE(r.window.size(), QSize(929, 646));
 
@@ -281,7 +234,7 @@ private slots:
         writeFile(u"SysmonCounters.ini"_s,
                   "Kernel Utilization[+]Engine Busy Utilization...[+]Engine 0[+]CPU %[+]\r\n"
                   "Lock Management[+]Lock Summary...[+]Total Lock Requests[+]PerSec[+]\r\n");
-        Running &r = start();
+        WindowRun &r = start();
         QCOMPARE(r.window.sgSysmonCounters.rows(), 3);
         QCOMPARE(r.window.sgSysmonCounters.cell(2, 1), u"Engine 0"_s);
         QCOMPARE(r.window.sgSysmonCounters.cell(3, 2), u"PerSec"_s);
@@ -292,7 +245,7 @@ private slots:
     void startupReportsAnUnreadableCounterSetAndRunsOn()
     {
         writeFile(u"SysmonCounters.ini"_s, QByteArray("Kernel[+]\0\x01\x02[+]", 16));
-        Running &r = start();
+        WindowRun &r = start();
         QCOMPARE(r.script.errors.size(), 1);
         QVERIFY(r.script.errors.first().startsWith(u"APP. ERR (LoadCountersFromIniFile):  "_s));
         QCOMPARE(r.window.sgSysmonCounters.rows(), 2);
@@ -303,7 +256,7 @@ private slots:
 
     void startupRunsOnlyOnce()
     {
-        Running &r = start();
+        WindowRun &r = start();
         r.window.sgSysmonCounters.setCell(0, 1, u"Picked by hand"_s);
         r.control<QComboBox>(u"cbCountType"_s)->setEditText(u"Waits"_s);
         writeFile(u"SysmonCounters.ini"_s, "Other[+]Set[+]Of[+]Counters[+]\r\n");
@@ -324,7 +277,7 @@ private slots:
 
     void tabChangeShowsThePanelAndItsHelpText()
     {
-        Running &r = start();
+        WindowRun &r = start();
         auto *tabs = r.control<QTabWidget>(u"tabControls"_s);
         const QList<QPair<int, QString>> visits = { { 1, tab1Help }, { 2, tab2Help }, { 0, tab0Help } };
         for (const auto &[tab, help] : visits) {
@@ -350,7 +303,7 @@ private slots:
 
     void digestTabCollapsesTheChartEveryTime()
     {
-        Running &r = start();
+        WindowRun &r = start();
         auto *tabs = r.control<QTabWidget>(u"tabControls"_s);
         auto *chartArea = r.control<QWidget>(u"paBottom"_s);
         auto *splitter = r.control<QSplitter>(u"spSplit"_s);
@@ -368,7 +321,7 @@ private slots:
 
     void loadSysmonFilePutsTheReportIntoTheReportText()
     {
-        Running &r = start();
+        WindowRun &r = start();
         r.control<QAbstractButton>(u"btOpenLoadSysmonFile"_s)->click(); // cancelled
         QCOMPARE(r.script.openPresets.size(), 1);
         QCOMPARE(r.script.openPresets.first(), std::nullopt); // the dialog keeps the name it held
@@ -389,7 +342,7 @@ private slots:
 
     void showFileShowsTheReportOverTheCurrentTab()
     {
-        Running &r = start();
+        WindowRun &r = start();
         const QString loaded = writeFile(u"loaded.txt"_s, "first report\n");
         const QString shown = writeFile(u"shown.txt"_s, "Kernel Utilization\n------------------\n  Engine 0\n");
         clickLoadSysmonFile(r, loaded);
@@ -442,7 +395,7 @@ private slots:
 
     void showFileOfAnEmptyFileLeavesTheViewClosed()
     {
-        Running &r = start();
+        WindowRun &r = start();
         const QString empty = writeFile(u"empty.txt"_s, QByteArray());
         clickLoadSysmonFile(r, writeFile(u"other.txt"_s, "some report\n"));
         clickShowFile(r, empty);
@@ -454,7 +407,7 @@ private slots:
 
     void editsInTheReportViewAreTheReportText()
     {
-        Running &r = start();
+        WindowRun &r = start();
         clickShowFile(r, writeFile(u"r.txt"_s, "Engine 0 busy\nEngine 1 busy\n"));
         QTextCursor cursor(r.window.meSysmon->document());
         cursor.insertText(u"Edited "_s);
@@ -472,9 +425,9 @@ private slots:
 
     void aFileThatCannotBeLoadedShowsTheErrorAndKeepsTheState()
     {
-        Running &r = start();
+        WindowRun &r = start();
         const QString good = writeFile(u"good.txt"_s, "Kernel\n");
-        const QString vanished = folder_->filePath(u"vanished.txt"_s);
+        const QString vanished = filePath(u"vanished.txt"_s);
         clickLoadSysmonFile(r, good);
         const QString status2 = r.status(2);
 
@@ -495,7 +448,7 @@ private slots:
 
     void aReportTooLargeForTheViewIsRefusedOnlyByTheView()
     {
-        Running &r = start();
+        WindowRun &r = start();
         const QByteArray longLine(ReportMemo::maxViewLineLength + 1, 'x');
         const QString huge = writeFile(u"one-long-line.txt"_s, "Kernel\n" + longLine + '\n');
         const QString normal = writeFile(u"normal.txt"_s, "Kernel\n");
@@ -522,7 +475,7 @@ private slots:
 
     void binaryFilesLoadAndShowWithoutHarm()
     {
-        Running &r = start();
+        WindowRun &r = start();
         QByteArray bytes(256 * 1024, '\0');
         QRandomGenerator random(20240625);
         for (char &b : bytes)
@@ -536,7 +489,7 @@ private slots:
 
     void escWithoutTheViewRaisesTheAbortFlag()
     {
-        Running &r = start();
+        WindowRun &r = start();
         QWidget *focused = r.control<QWidget>(u"sgSysmonSections"_s);
         focused->setFocus();
         KeySpy spy(focused);
@@ -557,7 +510,7 @@ private slots:
 
     void ctrlFJumpsToTheSearchBoxOnTheFirstTabOnly()
     {
-        Running &r = start();
+        WindowRun &r = start();
         QVERIFY(QTest::qWaitForWindowActive(&r.window));
         auto *tabs = r.control<QTabWidget>(u"tabControls"_s);
         auto *search = r.control<QLineEdit>(u"edSearch"_s);
@@ -595,7 +548,7 @@ private slots:
 
     void draggingRowsAndColumnsMovesTheData()
     {
-        Running &r = start();
+        WindowRun &r = start();
         GridTable &files = r.window.sgFiles;
         files.setRows(4);
         files.setCell(1, 1, u"a.txt"_s);
@@ -630,7 +583,7 @@ private slots:
 
     void viewAndTableShareTheCurrentCell()
     {
-        Running &r = start();
+        WindowRun &r = start();
         GridTable &sections = r.window.sgSysmonSections;
         auto *view = r.control<GridView>(u"sgSysmonSections"_s);
         {
