@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Quorvel need.
+# Every package the build finds through CMake is named here, with its reason: apt-get runs with
+# --no-install-recommends, so nothing may be left to come in as a "recommended" package.
 set -euo pipefail
 
 packages=(
+    # Compiler and build tools (CMake itself, make, g++).
     build-essential cmake
-    qt6-base-dev qt6-charts-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    # find_package(Qt6 COMPONENTS Core Widgets Test): qt6-base-dev holds their CMake packages.
+    qt6-base-dev
+    # find_package(Qt6 COMPONENTS Charts): the chart library, and the Qt6OpenGL CMake package that
+    # Qt6Charts loads as a dependency (qt6-charts-dev only recommends it). libgl-dev: Qt6Gui's
+    # WrapOpenGL looks for the OpenGL headers and library.
+    qt6-charts-dev libqt6opengl6-dev libgl-dev
+    # find_package(GTest) for the core tests (GoogleMock comes with it).
+    libgtest-dev libgmock-dev
+    # find_package(benchmark) for bench/ (the test command builds the benchmarks).
+    libbenchmark-dev
+    # The window tests run offscreen; xvfb-run starts the window on a virtual display; a font so
+    # that text has a size.
     xvfb xauth fonts-dejavu-core
 )
 
