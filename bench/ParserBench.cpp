@@ -59,7 +59,7 @@ private:
 class HeadlessUi : public Ui
 {
 public:
-    void setStatus(int, const QString &) override { }
+    void setStatus(StatusPanel, const QString &) override { }
     void pumpEvents() override { }
     void error(const QString &text) override { qFatal("parse failed: %s", qPrintable(text)); }
     void info(const QString &) override { }
@@ -75,7 +75,7 @@ class StatusBarUi : public HeadlessUi
 public:
     explicit StatusBarUi(QLabel *panels[3]) : panels_ { panels[0], panels[1], panels[2] } { }
 
-    void setStatus(int panel, const QString &text) override { panels_[std::size_t(panel)]->setText(text); }
+    void setStatus(StatusPanel panel, const QString &text) override { panels_[std::size_t(panel)]->setText(text); }
     void pumpEvents() override
     {
         gaps.tick();

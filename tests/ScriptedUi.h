@@ -29,11 +29,10 @@ public:
     QStringList saveAnswers;
     std::function<void()> onPump; // e.g. a test pressing Esc in the middle of a parse
 
-    void setStatus(int panel, const QString &text) override
+    void setStatus(StatusPanel panel, const QString &text) override
     {
-        if (panel >= 0 && panel < 3)
-            status[panel] = text;
-        statusLog.append({ panel, text });
+        status[int(panel)] = text;
+        statusLog.append({ int(panel), text });
     }
     void pumpEvents() override
     {

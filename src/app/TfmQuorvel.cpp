@@ -227,13 +227,13 @@ void TfmQuorvel::FormActivate()
 
 void TfmQuorvel::tabControlsChange()
 {
-    ui().setStatus(0, QString());
-    ui().setStatus(2, QString());
+    ui().setStatus(StatusPanel::Progress, QString());
+    ui().setStatus(StatusPanel::Files, QString());
     const int tab = tabControls->currentIndex();
     // The digest table gets the whole panel each time; the user drags the chart open.
     if (tab == DigestTab)
         paDigest->collapseChart();
-    ui().setStatus(1, helpText(tab));
+    ui().setStatus(StatusPanel::Messages, helpText(tab));
 }
 
 void TfmQuorvel::LoadCountersFromIniFile()
@@ -290,7 +290,7 @@ void TfmQuorvel::FormKeyPress(int key)
         return;
     }
     bAbort = true;
-    ui().setStatus(1, u"Abort operation captured."_s);
+    ui().setStatus(StatusPanel::Messages, u"Abort operation captured."_s);
 }
 
 void TfmQuorvel::btOpenLoadSysmonFileClick()
@@ -301,7 +301,7 @@ void TfmQuorvel::btOpenLoadSysmonFileClick()
             return;
         sSingleSysmonFile = chosen.first();
         replaceReportLines(ReportLoader::load(sSingleSysmonFile));
-        ui().setStatus(2, ReportLoader::loadedStatus(sSingleSysmonFile));
+        ui().setStatus(StatusPanel::Files, ReportLoader::loadedStatus(sSingleSysmonFile));
     });
 }
 
@@ -320,7 +320,7 @@ void TfmQuorvel::btOpenSysmonFileClick()
             meSysmon->setLines(lines);
             meSysmon->showReport();
         }
-        ui().setStatus(2, ReportLoader::loadedStatus(sSingleSysmonFile));
+        ui().setStatus(StatusPanel::Files, ReportLoader::loadedStatus(sSingleSysmonFile));
     });
 }
 

@@ -8,9 +8,9 @@
 WindowUi::WindowUi(StatusPanels &status, Dialogs &dialogs) : status_(status), dialogs_(dialogs)
 { }
 
-void WindowUi::setStatus(int panel, const QString &text)
+void WindowUi::setStatus(StatusPanel panel, const QString &text)
 {
-    status_.setText(panel, text);
+    status_.setText(int(panel), text);
 }
 
 void WindowUi::pumpEvents()

@@ -12,7 +12,7 @@ class WindowUi : public Ui
 public:
     WindowUi(StatusPanels &status, Dialogs &dialogs);
 
-    void setStatus(int panel, const QString &text) override;
+    void setStatus(StatusPanel panel, const QString &text) override;
     void pumpEvents() override;
     void error(const QString &text) override;
     void info(const QString &text) override;

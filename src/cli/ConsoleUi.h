@@ -12,7 +12,7 @@ class ConsoleUi : public Ui
 public:
     explicit ConsoleUi(std::FILE *errors = stderr) : errors_(errors) { }
 
-    void setStatus(int, const QString &) override { }
+    void setStatus(StatusPanel, const QString &) override { }
     void pumpEvents() override { }
     void error(const QString &text) override;
     void info(const QString &text) override;

@@ -5,6 +5,13 @@
 
 #include <optional>
 
+// The three panels of the status bar, from the left.
+enum class StatusPanel {
+    Progress = 0, // the parser's line progress
+    Messages = 1, // the tab's help text, progress and result messages
+    Files = 2, // file-name tails and counts
+};
+
 // What a command may ask of the person in front of it. Commands never open a dialog or a message
 // box themselves: the window answers with real dialogs, the command line with standard error, and
 // tests with a script, so every command runs end to end without a display.
@@ -13,8 +20,7 @@ class Ui
 public:
     virtual ~Ui() = default;
 
-    // Status bar panels 0 (progress), 1 (messages) and 2 (file names and counts).
-    virtual void setStatus(int panel, const QString &text) = 0;
+    virtual void setStatus(StatusPanel panel, const QString &text) = 0;
     // Lets the window repaint and see keys (Esc) while a long command runs.
     virtual void pumpEvents() = 0;
     // An error box with an OK button; `text` is the whole text, "APP. ERR (...):  " included.

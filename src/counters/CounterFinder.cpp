@@ -36,7 +36,7 @@ Scan scanBelowCurrentRow(const GridTable &sections, const QString &lowerNeedle)
 
 void offerTheTop(GridTable &sections, Ui &ui)
 {
-    ui.setStatus(1, QStringLiteral("Expression not found."));
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Expression not found."));
     if (ui.confirm(QStringLiteral("Expression not found.  Scroll to the top?")))
         sections.setCurrentCell(0, 1);
 }
@@ -57,13 +57,14 @@ void findNext(GridTable &sections, const QString &searchText, Ui &ui, bool &abor
     // The scan does not hand control back to the window, so a status per row would never be seen;
     // only the last row looked at is reported, as the per-row status would have left it.
     if (scan.stoppedAt > 0)
-        ui.setStatus(1, QStringLiteral("Processing row [") % QString::number(scan.stoppedAt) % u']');
+        ui.setStatus(StatusPanel::Messages,
+                     QStringLiteral("Processing row [") % QString::number(scan.stoppedAt) % u']');
     if (!scan.foundColumn) {
         offerTheTop(sections, ui);
         return;
     }
     sections.setCurrentCell(*scan.foundColumn, scan.stoppedAt);
-    ui.setStatus(1,
+    ui.setStatus(StatusPanel::Messages,
                  QStringLiteral("Expression [at c=") % QString::number(*scan.foundColumn) % QStringLiteral("; r= ") %
                      QString::number(scan.stoppedAt) % QStringLiteral("] found: ") % typed);
 }

@@ -77,7 +77,7 @@ void addCounter(GridTable &counters, const GridTable &sections, const CategoryTe
         addMatchingRows(counters, sections, TextRules::asciiLower(search), type);
     else
         addFromBoxes(counters, boxes, type);
-    ui.setStatus(1, QStringLiteral("Counter(s) Added"));
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Counter(s) Added"));
 }
 
 void deleteCurrentCounter(GridTable &counters)

@@ -16,7 +16,7 @@ void exportCsv(const GridTable &counters, TextLineList &lineList, const QString 
     if (path.isEmpty())
         return;
     lineList.saveToFile(path);
-    ui.setStatus(1, QStringLiteral("Data exported to ") % path);
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Data exported to ") % path);
 }
 
 } // namespace CounterSetExport

@@ -117,7 +117,7 @@ void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui)
         if (!QFileInfo::exists(path))
             return;
         load(counters, lineList, path);
-        ui.setStatus(1, QStringLiteral("Counters Loaded from SysmonCounters.ini"));
+        ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Loaded from SysmonCounters.ini"));
     });
 }
 
@@ -128,7 +128,7 @@ void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui)
     if (path.isEmpty())
         return;
     lineList.saveToFile(path);
-    ui.setStatus(1, QStringLiteral("Counters Exported to ") % path);
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Exported to ") % path);
 }
 
 void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)

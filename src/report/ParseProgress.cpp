@@ -16,10 +16,11 @@ void ParseProgress::showLatest()
     if (latest_ == shown_)
         return;
     shown_ = latest_;
-    ui_.setStatus(0,
+    ui_.setStatus(StatusPanel::Progress,
                   QStringLiteral("Metrics ") % QString::number(latest_) % QStringLiteral(" of ") %
                       QString::number(lines_.size()));
-    ui_.setStatus(1, QStringLiteral("Parsing:  ") % TextRules::leftPiece(lines_[latest_], 20) % QStringLiteral("..."));
+    ui_.setStatus(StatusPanel::Messages,
+                  QStringLiteral("Parsing:  ") % TextRules::leftPiece(lines_[latest_], 20) % QStringLiteral("..."));
 }
 
 void ParseProgress::pump()

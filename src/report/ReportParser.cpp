@@ -63,8 +63,8 @@ void ReportParser::parse(const QStringList &reportLines, ParseProgress &progress
         progress.showLatest();
     }
 
-    ui_.setStatus(1, QStringLiteral("Setting Sysmon Categories..."));
+    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Setting Sysmon Categories..."));
     CategoryListFiller::fromReportRows(sections_, lists_);
     spinlocks.appendRows(rows, lists_);
-    ui_.setStatus(1, QStringLiteral("Single File Parsed"));
+    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Single File Parsed"));
 }

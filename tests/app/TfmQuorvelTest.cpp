@@ -281,8 +281,8 @@ private slots:
         auto *tabs = r.control<QTabWidget>(u"tabControls"_s);
         const QList<QPair<int, QString>> visits = { { 1, tab1Help }, { 2, tab2Help }, { 0, tab0Help } };
         for (const auto &[tab, help] : visits) {
-            r.window.ui().setStatus(0, u"Metrics 10 of 20"_s);
-            r.window.ui().setStatus(2, u"Loaded ...report.txt"_s);
+            r.window.ui().setStatus(StatusPanel::Progress, u"Metrics 10 of 20"_s);
+            r.window.ui().setStatus(StatusPanel::Files, u"Loaded ...report.txt"_s);
             tabs->setCurrentIndex(tab);
             QCOMPARE(r.status(0), QString());
             QCOMPARE(r.status(1), help);
@@ -500,7 +500,7 @@ private slots:
 
         // The same through the window system's own delivery, as a real key press travels.
         r.window.abortFlag() = false;
-        r.window.ui().setStatus(1, QString());
+        r.window.ui().setStatus(StatusPanel::Messages, QString());
         QVERIFY(QTest::qWaitForWindowActive(&r.window));
         QTest::keyClick(r.window.windowHandle(), Qt::Key_Escape);
         QVERIFY(r.window.abortFlag());
