@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -19,10 +21,41 @@ bool accepted(QFileDialog *dialog)
     return ok;
 }
 
+bool holdsWildcard(QStringView name)
+{
+    return name.contains(u'*') || name.contains(u'?');
+}
+
+QString allFiles()
+{
+    return QStringLiteral("All files (*)");
+}
+
+// The save dialog refuses a name holding '*' or '?' and stays open: many file dialogs read such a
+// name as a filter, so a user who types one does not mean a file of that name.
+class SaveDialog : public QFileDialog
+{
+public:
+    explicit SaveDialog(QWidget *parent) : QFileDialog(parent) { }
+
+protected:
+    void accept() override
+    {
+        const QString name = QFileInfo(selectedFiles().value(0)).fileName();
+        if (holdsWildcard(name)) {
+            QMessageBox::warning(
+                this, windowTitle(),
+                QStringLiteral("\"%1\" is not a valid file name: a file name cannot contain * or ?.").arg(name));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 QtDialogs::QtDialogs(QWidget *window) :
-    window_(window), dlgOpen_(new QFileDialog(window)), dlgSave_(new QFileDialog(window))
+    window_(window), dlgOpen_(new QFileDialog(window)), dlgSave_(new SaveDialog(window))
 {
     dlgOpen_->setObjectName(QStringLiteral("dlgOpen"));
     dlgOpen_->setAcceptMode(QFileDialog::AcceptOpen);
@@ -31,6 +64,8 @@ QtDialogs::QtDialogs(QWidget *window) :
     // Saving replaces an existing file without asking, and no extension is added to the name.
     dlgSave_->setOption(QFileDialog::DontConfirmOverwrite);
     dlgSave_->setDefaultSuffix(QString());
+    // A platform's own dialog would write a typed name without asking SaveDialog.
+    dlgSave_->setOption(QFileDialog::DontUseNativeDialog);
 }
 
 void QtDialogs::error(const QString &text)
@@ -59,9 +94,30 @@ QStringList QtDialogs::openFiles(bool multiple, const std::optional<QString> &pr
     return dlgOpen_->selectedFiles();
 }
 
+QtDialogs::SavePreset QtDialogs::savePresetFor(const QString &preset)
+{
+    if (holdsWildcard(preset))
+        return { { preset, allFiles() }, QString() };
+    return { { allFiles() }, preset };
+}
+
+void QtDialogs::presetSaveDialog(QFileDialog &dialog, const QString &preset)
+{
+    const SavePreset setup = savePresetFor(preset);
+    dialog.setNameFilters(setup.nameFilters);
+    if (!setup.fileName.isEmpty()) {
+        dialog.selectFile(setup.fileName);
+        return;
+    }
+    // selectFile() ignores an empty name, so the name the previous command left is cleared in the
+    // name box itself.
+    if (auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        nameBox->clear();
+}
+
 QString QtDialogs::saveFile(const QString &preset)
 {
-    dlgSave_->selectFile(preset);
+    presetSaveDialog(*dlgSave_, preset);
     if (!accepted(dlgSave_))
         return {};
     return dlgSave_->selectedFiles().value(0);

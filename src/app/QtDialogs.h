@@ -18,6 +18,18 @@ public:
     QStringList openFiles(bool multiple, const std::optional<QString> &preset) override;
     QString saveFile(const QString &preset) override;
 
+    // How the save dialog takes a command's preset. A preset holding a wildcard ("*.ini", "*.csv")
+    // can name no file: it becomes the dialog's file type filter, with "All files (*)" beside it,
+    // and the name box is left empty. Any other preset is the file name.
+    struct SavePreset
+    {
+        QStringList nameFilters;
+        QString fileName;
+    };
+    static SavePreset savePresetFor(const QString &preset);
+    // Sets a save dialog up for a preset, as saveFile() does before it shows the dialog.
+    static void presetSaveDialog(QFileDialog &dialog, const QString &preset);
+
 private:
     QWidget *window_;
     QFileDialog *dlgOpen_;

@@ -159,6 +159,9 @@ void TextFile::write(const QString &path, const QStringList &lines, TextEncoding
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\". ") % file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile::commit() misses a write error that shows only when its buffer is flushed (a full
+    // disk, a file size limit) and would put the cut-off file in place: flushing first catches it,
+    // and the unfinished temporary file is then dropped.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw Failure(QStringLiteral("Cannot write file \"") % path % QStringLiteral("\". ") % file.errorString());
 }

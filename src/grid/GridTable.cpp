@@ -59,6 +59,9 @@ void GridTable::setRows(int count)
     count = std::max(count, 2);
     if (count == rows())
         return;
+    // Rows dropped here come back empty if the table grows again before the views hear of it.
+    if (bulk() && count < publishedRows_)
+        dirty_ = true;
     cells_.resize(std::size_t(count), std::vector<QString>(std::size_t(columns_)));
     clampCurrentCell();
     if (!bulk())
@@ -70,6 +73,8 @@ void GridTable::setColumns(int count)
     count = std::max(count, 1);
     if (count == columns_)
         return;
+    if (bulk() && count < publishedColumns_)
+        dirty_ = true;
     for (auto &row : cells_)
         row.resize(std::size_t(count));
     columns_ = count;

@@ -53,6 +53,7 @@ TEST(NumberText, IntegersAreExactAcrossTheWhole64BitRange)
     EXPECT_EQ(NumberText::readInteger(u"9223372036854775807"), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(NumberText::readInteger(u"-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
     EXPECT_FALSE(NumberText::readInteger(u"9223372036854775808").has_value());
+    EXPECT_FALSE(NumberText::readInteger(u"-9223372036854775809").has_value());
     EXPECT_FALSE(NumberText::readInteger(u"123456789012345678901234567890").has_value());
     EXPECT_FALSE(NumberText::readInteger(u"12.0").has_value());
     EXPECT_FALSE(NumberText::readInteger(u" 12").has_value());

@@ -126,9 +126,10 @@ TEST_F(CounterSelectionTest, MatchingAddsEveryRowWhoseNamesContainTheSearch)
     EXPECT_EQ(counters.rows(), 5);
     EXPECT_EQ(counters.cell(0, 4), u"Données"_s);
     ui.status[1].clear();
+    counters.setCurrentCell(0, 2);
     add(initialBoxes, true, u"65.5"_s);
     EXPECT_EQ(counters.rows(), 5);
-    EXPECT_EQ(counters.currentRow(), 4);
+    EXPECT_EQ(counters.currentRow(), 2); // no match: the current counter stays where it was
     EXPECT_EQ(ui.status[1], u"Counter(s) Added"_s);
 }
 

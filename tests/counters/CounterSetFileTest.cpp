@@ -43,7 +43,7 @@ TEST(CounterSetFile, FieldsAreTakenOffTheFrontOfTheLine)
     EXPECT_EQ(
         fieldsOf(QStringLiteral("S[+]T[+]U[+]PerSec[+]")),
         (QStringList { QStringLiteral("S"), QStringLiteral("T"), QStringLiteral("U"), QStringLiteral("PerSec") }));
-    // A field not followed by "[+]" is empty, and the rest loses two characters.
+    // A field not followed by "[+]" is empty, and so is every field after it.
     EXPECT_EQ(fieldsOf(QStringLiteral("S[+]T[+]U")),
               (QStringList { QStringLiteral("S"), QStringLiteral("T"), QString(), QString() }));
     EXPECT_EQ(fieldsOf(QStringLiteral("no separators")), (QStringList { QString(), QString(), QString(), QString() }));
