@@ -31,10 +31,12 @@ void fillWritten(GridTable &written, const GridTable &digest, bool swapAxes)
     }
 }
 
+// Saving into a folder that is not there would otherwise fail with the system's bare "No such file
+// or directory".
 void checkFolderExists(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
+    if (!QFileInfo::exists(folder)) {
         throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\": the folder \"") %
                       QDir::toNativeSeparators(folder) % QStringLiteral("\" does not exist."));
     }
