@@ -24,8 +24,8 @@ class CounterNameIndex
 public:
     explicit CounterNameIndex(const GridTable &digest);
 
-    // The digest rows, ascending, whose counter name holds "[" + field + "]" for every field of
-    // `fields` that is not blank. Fields are taken untrimmed. Empty when all three are blank: such a
+    // The digest rows, ascending, whose counter name holds "[" + field + "]" for each of the three
+    // fields that is not blank, the field taken untrimmed. Empty when all three are blank: such a
     // section row is never copied.
     std::vector<int> rowsMatching(const QString &section, const QString &subSection1, const QString &subSection2) const;
 
