@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+class GridTable;
+
+// Finds the digest rows a section table row belongs to without testing every digest row.
+//
+// A section row matches a digest row when each of its name fields that is not blank occurs,
+// enclosed in brackets, somewhere in the digest row's counter name: a substring test, not an
+// equality, so a section row with only its section filled in matches every counter of that
+// section, and a field may match at any position of the name. Every "[...]" that occurs in a
+// counter name is one of the pieces of the name that start with "[" and end with a later "]"
+// (brackets inside included), so indexing those pieces finds every candidate; the literal
+// substring tests then decide, and the result is the same as testing every row.
+//
+// The index holds the counter names as they stood when it was built: build it once per digest run,
+// after the reset, while the rows cannot change.
+class CounterNameIndex
+{
+public:
+    explicit CounterNameIndex(const GridTable &digest);
+
+    // The digest rows, ascending, whose counter name holds "[" + field + "]" for each of the three
+    // fields that is not blank, the field taken untrimmed. Empty when all three are blank: such a
+    // section row is never copied.
+    std::vector<int> rowsMatching(const QString &section, const QString &subSection1, const QString &subSection2) const;
+
+private:
+    // A name with brackets in its fields can have many pieces (one per pair of an opening and a
+    // later closing bracket); above this many it is tested directly instead of indexed.
+    static constexpr qsizetype maxPiecesPerName = 64;
+
+    void add(int row, const QString &name);
+    const std::vector<int> *rowsWithPiece(const QString &piece) const;
+
+    std::vector<QString> names_; // by digest row; row 0 unused
+    QHash<QString, std::vector<int>> rowsByPiece_;
+    std::vector<int> unindexedRows_;
+};

@@ -1,0 +1,65 @@
+#include "DigestAverages.h"
+
+#include "DigestTableLayout.h"
+#include "common/Failure.h"
+#include "common/NumberText.h"
+#include "common/TextRules.h"
+#include "common/Ui.h"
+#include "grid/GridTable.h"
+
+#include <cmath>
+
+namespace DigestAverages {
+
+namespace {
+
+int averageColumn(const GridTable &digest)
+{
+    for (int column = 0; column < digest.columns(); ++column) {
+        if (TextRules::equalsAnyCase(digest.cell(column, 0), u"Avg"))
+            return column;
+    }
+    throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
+}
+
+// Two decimals, an exact half going to the even hundredth: 0.125 (exactly 12.5 hundredths) gives
+// 0.12, 0.375 gives 0.38. std::nearbyint rounds halves to even in the default rounding mode, which
+// nothing in the program changes.
+double toHundredths(double value)
+{
+    return std::nearbyint(value * 100) * 0.01;
+}
+
+double rowSum(const GridTable &digest, int row, int skippedColumn)
+{
+    double sum = 0;
+    for (int column = 1; column < digest.columns(); ++column) {
+        if (column == skippedColumn)
+            continue;
+        if (const auto number = NumberText::readReal(digest.cell(column, row)))
+            sum += *number;
+    }
+    return sum;
+}
+
+} // namespace
+
+void calculate(GridTable &digest, Ui &ui)
+{
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Calculating Average Values..."));
+    const int average = averageColumn(digest);
+    GridTable::BulkUpdate batch(digest);
+    for (int row = 0; row < digest.rows(); ++row)
+        digest.setCell(average, row, QString());
+    digest.setCell(average, 0, QStringLiteral("Avg"));
+
+    const int reportColumns = digest.columns() - DigestTableLayout::fixedColumnCount;
+    if (reportColumns <= 0)
+        return;
+    for (int row = 1; row < digest.rows(); ++row) {
+        const double mean = rowSum(digest, row, average) / reportColumns;
+        digest.setCell(average, row, NumberText::general(toHundredths(mean)));
+    }
+}
+
+} // namespace DigestAverages

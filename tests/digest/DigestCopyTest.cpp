@@ -1,0 +1,111 @@
+#include "digest/DigestCopy.h"
+#include "common/TextRules.h"
+#include "digest/CounterNameIndex.h"
+#include "digest/DigestReset.h"
+#include "grid/GridTable.h"
+#include "report/SectionTableLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool blank(const QString &field)
+{
+    return TextRules::isBlankText(field);
+}
+
+// The copy done the slow, literal way: every section row against every digest row with substring
+// tests, later matches overwriting earlier ones.
+void copyTestingEveryPair(GridTable &digest, const GridTable &sections)
+{
+    static const QStringList spinlockTypes { u"Waits"_s,   u"Spins"_s,     u"Grabs"_s,
+                                             u"% Contn"_s, u"Spin/Wait"_s, u"Fields"_s };
+    for (int s = 1; s < sections.rows(); ++s) {
+        const QStringList fields { sections.cell(0, s), sections.cell(1, s), sections.cell(2, s) };
+        if (std::all_of(fields.begin(), fields.end(), blank))
+            continue;
+        for (int d = 1; d < digest.rows(); ++d) {
+            const auto passes = [&](const QString &f) {
+                return blank(f) || digest.cell(1, d).contains(u'[' + f + u']');
+            };
+            if (!std::all_of(fields.begin(), fields.end(), passes))
+                continue;
+            const QString &type = digest.cell(2, d);
+            int column = -1;
+            if (fields[0] == u"Spinlocks"_s && spinlockTypes.contains(type))
+                column = 3 + int(spinlockTypes.indexOf(type));
+            for (int c = sections.columns() - 1; c >= 0 && fields[0] != u"Spinlocks"_s; --c)
+                column = TextRules::equalsAnyCase(sections.cell(c, 0), type) ? c : column;
+            digest.setCell(4, 0, u"t"_s);
+            digest.setCell(4, d, column < 0 ? u"-1"_s : sections.cell(column, s));
+        }
+    }
+}
+
+} // namespace
+
+TEST(DigestCopy, IndexedCopyEqualsTestingEveryPair)
+{
+    std::mt19937 random(20240517);
+    const auto below = [&](int n) {
+        return std::uniform_int_distribution<int>(0, n - 1)(random);
+    };
+    // Brackets inside fields, blank-looking fields, letter case variants, both spinlock spellings.
+    const QStringList pieces { u"a"_s,   u"A"_s, u"b"_s,  u"["_s,         u"]"_s,         u"]_["_s,
+                               u"[a]"_s, u" "_s, u"\t"_s, u"Spinlocks"_s, u"spinlocks"_s, u"x y"_s };
+    const auto field = [&] {
+        QString text;
+        for (int n = below(3); n > 0; --n)
+            text += pieces[below(int(pieces.size()))];
+        return text;
+    };
+    const QStringList types { u"PerSec"_s,  u"perSEC"_s, u"Count"_s,   u"Waits"_s,       u"Spins"_s, u"Fields"_s,
+                              u"% Contn"_s, u"CPU %"_s,  u"Section"_s, u"SubSection2"_s, QString(),  u"junk"_s };
+    for (int round = 0; round < 500; ++round) {
+        GridTable sections(1);
+        SectionTableLayout::reset(sections);
+        if (below(4) == 0)
+            sections.setCell(6, 0, u"perSec"_s); // a second header equal to a type: the first counts
+        sections.setRows(1 + below(30));
+        for (int s = 1; s < sections.rows(); ++s) {
+            const int earlier = 1 + below(s); // repeated names
+            for (int c = 0; c < sections.columns(); ++c) {
+                const bool repeat = earlier < s && below(3) == 0;
+                sections.setCell(c, s,
+                                 c > 2        ? QString::number(s * 100 + c)
+                                     : repeat ? sections.cell(c, earlier)
+                                              : field());
+            }
+        }
+        GridTable counters(4);
+        counters.setRows(1 + below(20));
+        for (int r = 1; r < counters.rows(); ++r) {
+            const int from = 1 + below(sections.rows() - 1);
+            for (int c = 0; c < 3; ++c)
+                counters.setCell(c, r, below(2) == 0 ? sections.cell(c, from) : field());
+            counters.setCell(3, r, types[below(int(types.size()))]);
+        }
+        GridTable indexed(1);
+        GridTable literal(1);
+        const int crowded = below(4) == 0 ? 1 + below(counters.rows() - 1) : 0;
+        for (GridTable *digest : { &indexed, &literal }) {
+            DigestReset::fromCounterSet(*digest, counters);
+            digest->setColumns(5);
+            if (crowded) // too many bracket pairs to be indexed
+                digest->setCell(1, crowded, u"[[[[[[[[[a]]]]]]]]]_[b]"_s);
+        }
+
+        const CounterNameIndex index(indexed);
+        bool abortFlag = true;
+        ASSERT_FALSE(DigestCopy::copyReport(indexed, 4, sections, index, u"t"_s, abortFlag)); // writes nothing
+        abortFlag = false;
+        ASSERT_TRUE(DigestCopy::copyReport(indexed, 4, sections, index, u"t"_s, abortFlag));
+        copyTestingEveryPair(literal, sections);
+        for (int r = 0; r < indexed.rows(); ++r)
+            ASSERT_EQ(indexed.cell(4, r), literal.cell(4, r)) << "round " << round << ", digest row " << r;
+    }
+}
