@@ -6,7 +6,6 @@
 #include "LargeReport.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
-#include "common/TextLineList.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -190,9 +189,8 @@ public:
 // loop are counted by a timer that fires at each of them.
 void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
 {
-    TextLineList vStrList;
     FailingDialogs dialogs;
-    TfmQuorvel window(vStrList, &dialogs);
+    TfmQuorvel window(&dialogs);
     window.resize(1280, 900);
     window.show();
     QElapsedTimer startup;

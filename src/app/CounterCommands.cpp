@@ -6,6 +6,7 @@
 #include "TfmQuorvel.h"
 
 #include "common/CommandGuard.h"
+#include "common/TextFile.h"
 #include "counters/CategorySelection.h"
 #include "counters/CounterCommandNames.h"
 #include "counters/CounterFinder.h"
@@ -38,8 +39,8 @@ void showInBox(QComboBox *box, const CategorySelection::BoxSetting &setting)
 
 } // namespace
 
-CounterCommands::CounterCommands(TfmQuorvel &window, TextLineList &list) :
-    QObject(&window), window_(window), vStrList(list)
+CounterCommands::CounterCommands(TfmQuorvel &window, TextEncoding &counterFileEncoding) :
+    QObject(&window), window_(window), counterFileEncoding_(counterFileEncoding)
 {
     wireSectionTable();
     wireCounterSet();
@@ -82,6 +83,11 @@ void CounterCommands::scrollToCurrentCell(GridView *view)
 {
     const GridTable &table = view->table();
     view->scrollTo(table.index(table.currentRow() - 1, table.currentColumn()));
+}
+
+TextEncoding CounterCommands::writeEncoding() const
+{
+    return TextFile::writeEncodingFor(counterFileEncoding_);
 }
 
 void CounterCommands::SetCategory()
@@ -139,15 +145,17 @@ void CounterCommands::btClearCountersClick()
 
 void CounterCommands::btSaveCountersClick()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::saveCounters),
-                      [this] { CounterSetFile::saveCounters(window_.sgSysmonCounters, vStrList, window_.ui()); });
+    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::saveCounters), [this] {
+        CounterSetFile::saveCounters(window_.sgSysmonCounters, writeEncoding(), window_.ui());
+    });
 }
 
 // Shows its own error boxes: the copy under "btLoadCountersClick", the reload under
 // "LoadCountersFromIniFile".
 void CounterCommands::btLoadCountersClick()
 {
-    CounterSetFile::loadCounters(window_.sgSysmonCounters, vStrList, window_.ui());
+    if (const auto found = CounterSetFile::loadCounters(window_.sgSysmonCounters, window_.ui()))
+        counterFileEncoding_ = *found;
 }
 
 void CounterCommands::btSearchClick()
@@ -160,7 +168,7 @@ void CounterCommands::btSearchClick()
 void CounterCommands::btExportOneClick()
 {
     CommandGuard::run(window_.ui(), errorName(CounterCommandNames::exportCounters), [this] {
-        CounterSetExport::exportCsv(window_.sgSysmonCounters, vStrList, window_.paDigest->edDelimiter->text(),
+        CounterSetExport::exportCsv(window_.sgSysmonCounters, window_.paDigest->edDelimiter->text(), writeEncoding(),
                                     window_.ui());
     });
 }

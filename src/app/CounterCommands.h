@@ -1,9 +1,10 @@
 #pragma once
 
+#include "common/TextEncoding.h"
+
 #include <QObject>
 
 class GridView;
-class TextLineList;
 class TfmQuorvel;
 
 // The counter selection commands of the first tab: the category boxes that follow the section
@@ -15,9 +16,9 @@ class CounterCommands : public QObject
     Q_OBJECT
 
 public:
-    // Connects the handlers to the window's controls. `vStrList` is the window's line buffer of
-    // counter set files and exports.
-    CounterCommands(TfmQuorvel &window, TextLineList &vStrList);
+    // Connects the handlers to the window's controls. `counterFileEncoding` is the window's record
+    // of the encoding the last counter set file was found in, which every file it writes follows.
+    CounterCommands(TfmQuorvel &window, TextEncoding &counterFileEncoding);
 
     void SetCategory();
     void bbtAddCounterClick();
@@ -35,7 +36,8 @@ private:
     void wireButtons();
 
     static void scrollToCurrentCell(GridView *view);
+    TextEncoding writeEncoding() const;
 
     TfmQuorvel &window_;
-    TextLineList &vStrList;
+    TextEncoding &counterFileEncoding_;
 };

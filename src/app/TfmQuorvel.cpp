@@ -58,14 +58,13 @@ QString helpText(int tab)
 
 } // namespace
 
-TfmQuorvel::TfmQuorvel(TextLineList &list, Dialogs *dialogs, QWidget *parent) :
+TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     QMainWindow(parent),
     sgSysmonSections(SectionTableLayout::columnCount),
     sgSpinlocks(spinlockColumnCount),
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
-    sgSysmonDigest(DigestTableLayout::fixedColumnCount),
-    vStrList(list)
+    sgSysmonDigest(DigestTableLayout::fixedColumnCount)
 {
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
@@ -117,7 +116,7 @@ void TfmQuorvel::buildTabs()
 
 void TfmQuorvel::wireCommands()
 {
-    counterCommands_ = new CounterCommands(*this, vStrList);
+    counterCommands_ = new CounterCommands(*this, counterFileEncoding);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
@@ -238,7 +237,8 @@ void TfmQuorvel::tabControlsChange()
 
 void TfmQuorvel::LoadCountersFromIniFile()
 {
-    CounterSetFile::loadDefault(sgSysmonCounters, vStrList, ui());
+    if (const auto found = CounterSetFile::loadDefault(sgSysmonCounters, ui()))
+        counterFileEncoding = *found;
 }
 
 bool TfmQuorvel::isKeyForThisWindow(QObject *receiver) const

@@ -124,6 +124,11 @@ TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
     return content;
 }
 
+TextEncoding TextFile::writeEncodingFor(TextEncoding found)
+{
+    return hasByteOrderMark(found) ? found : TextEncoding::Utf8;
+}
+
 QByteArray TextFile::encode(const QStringList &lines, TextEncoding encoding)
 {
     QString text;

@@ -5,7 +5,6 @@
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "common/TextLineList.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
@@ -93,45 +92,52 @@ QStringList fieldsOf(const QString &line)
     return fields;
 }
 
-void load(GridTable &counters, TextLineList &lineList, const QString &path)
+TextFile::Content read(const QString &path)
 {
-    lineList.loadFromFile(path, maxFileBytes);
-    for (const QString &line : std::as_const(lineList.lines))
+    TextFile::Content content = TextFile::read(path, maxFileBytes);
+    for (const QString &line : std::as_const(content.lines))
         refuseBinary(line, path);
+    return content;
+}
+
+TextEncoding load(GridTable &counters, const QString &path)
+{
+    const TextFile::Content content = read(path);
     GridTable::BulkUpdate batch(counters);
     counters.clearBody();
-    for (const QString &line : std::as_const(lineList.lines))
+    for (const QString &line : content.lines)
         CounterSet::append(counters, fieldsOf(line));
+    return content.encoding;
 }
 
-void save(const GridTable &counters, TextLineList &lineList, const QString &path)
+void save(const GridTable &counters, const QString &path, TextEncoding encoding)
 {
-    lineList.lines = linesOf(counters);
-    lineList.saveToFile(path);
+    TextFile::write(path, linesOf(counters), encoding);
 }
 
-void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui)
+std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui)
 {
     const QString path = QString::fromUtf16(defaultFileName);
+    std::optional<TextEncoding> found;
     CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadDefaultCounters), [&] {
         if (!QFileInfo::exists(path))
             return;
-        load(counters, lineList, path);
+        found = load(counters, path);
         ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Loaded from SysmonCounters.ini"));
     });
+    return found;
 }
 
-void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui)
+void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui)
 {
-    lineList.lines = linesOf(counters);
     const QString path = ui.saveFile(QStringLiteral("*.ini"));
     if (path.isEmpty())
         return;
-    lineList.saveToFile(path);
+    save(counters, path, encoding);
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Exported to ") % path);
 }
 
-void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)
+std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui)
 {
     const QString picked = ui.openFiles(false, std::nullopt).value(0);
     if (!picked.isEmpty()) {
@@ -140,9 +146,9 @@ void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)
         const bool copied = CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadCounters),
                                               [&] { replaceDefaultWith(picked); });
         if (!copied)
-            return;
+            return std::nullopt;
     }
-    loadDefault(counters, lineList, ui);
+    return loadDefault(counters, ui);
 }
 
 } // namespace CounterSetFile

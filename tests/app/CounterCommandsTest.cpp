@@ -388,6 +388,35 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // Every file the window writes follows the last counter set file read: with its byte-order mark
+    // when it had one, otherwise UTF-8 without a mark.
+    void savesAndExportsFollowTheLastCounterSetFileRead()
+    {
+        QVERIFY(writeBytes(u"SysmonCounters.ini"_s,
+                           "\xEF\xBB\xBF"
+                           "A[+]B[+]C[+]Count[+]\r\n"));
+        Running &r = start();
+        const QString saved = filePath(u"saved.ini"_s);
+        const QString csv = filePath(u"set.csv"_s);
+        r.script.saveAnswers = { saved, csv };
+        r.tab.btSaveCounters->click();
+        r.tab.btExportOne->click();
+        QCOMPARE(readBytes(saved),
+                 QByteArray("\xEF\xBB\xBF"
+                            "A[+]B[+]C[+]Count[+]\r\n"));
+        QVERIFY(readBytes(csv).startsWith("\xEF\xBB\xBF"
+                                          "Section,"));
+
+        const QString plain = filePath(u"plain.ini"_s);
+        QVERIFY(writeBytes(plain, "P[+]Q[+]R[+]Count[+]\r\n"));
+        r.script.openAnswers = { { plain } };
+        r.tab.btLoadCounters->click();
+        r.script.saveAnswers = { saved };
+        r.tab.btSaveCounters->click();
+        QCOMPARE(readBytes(saved), QByteArray("P[+]Q[+]R[+]Count[+]\r\n"));
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
     void exportWritesTheCounterSetWithTheDigestTabsDelimiter()
     {
         Running &r = start();

@@ -12,7 +12,6 @@
 #include "TfmQuorvel.h"
 
 #include "common/Failure.h"
-#include "common/TextLineList.h"
 #include "report/ReportLoader.h"
 
 #include <QAbstractItemView>
@@ -140,12 +139,11 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    TextLineList vStrList;
     QApplication app(argc, argv);
     const QString mode = app.arguments().value(1, QStringLiteral("startup"));
     const int megabytes = app.arguments().value(2, QStringLiteral("10")).toInt();
 
-    TfmQuorvel window(vStrList);
+    TfmQuorvel window;
     QObject::connect(&window, &TfmQuorvel::startupFinished, &app, [&] {
         report("start-up to a usable window", double(sinceStart.nsecsElapsed()) / 1e6);
         QTemporaryDir dir;

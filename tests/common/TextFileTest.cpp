@@ -1,6 +1,5 @@
 #include "common/TextFile.h"
 #include "common/Failure.h"
-#include "common/TextLineList.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -87,23 +86,24 @@ TEST(TextFile, AFileAboveTheSizeLimitIsRefusedWithoutReadingItAll)
     }
 }
 
-TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
+TEST(TextFile, WritesInTheEncodingOfTheFileItFollows)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("SysmonCounters.ini"));
     const QString out = dir.filePath(QStringLiteral("out.txt"));
-    TextLineList list;
+    const auto writeFollowing = [&](const QStringList &lines, TextEncoding found) {
+        TextFile::write(out, lines, TextFile::writeEncodingFor(found));
+    };
 
-    list.lines = QStringList { QStringLiteral("ä") };
-    list.saveToFile(out);
+    writeFollowing({ QStringLiteral("ä") }, TextEncoding::Utf8);
     EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n")); // nothing read yet: UTF-8, no mark
 
     writeBytes(ini,
                QByteArray("\xEF\xBB\xBF"
                           "x\r\n"));
-    list.loadFromFile(ini);
-    EXPECT_EQ(list.lines, QStringList { QStringLiteral("x") });
-    list.saveToFile(out);
+    TextFile::Content read = TextFile::read(ini);
+    EXPECT_EQ(read.lines, QStringList { QStringLiteral("x") });
+    writeFollowing(read.lines, read.encoding);
     EXPECT_EQ(readBytes(out),
               QByteArray("\xEF\xBB\xBF"
                          "x\r\n"));
@@ -112,33 +112,31 @@ TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
                QByteArray("\xFF\xFE"
                           "y\0",
                           4));
-    list.loadFromFile(ini);
-    list.lines = QStringList { QStringLiteral("z") };
-    list.saveToFile(out);
+    writeFollowing({ QStringLiteral("z") }, TextFile::read(ini).encoding);
     EXPECT_EQ(readBytes(out),
               QByteArray("\xFF\xFE"
                          "z\0\r\0\n\0",
                          8));
 
     writeBytes(ini, QByteArray("\xE4\n")); // Windows-1252: written back as UTF-8 without a mark
-    list.loadFromFile(ini);
-    list.saveToFile(out);
+    read = TextFile::read(ini);
+    writeFollowing(read.lines, read.encoding);
     EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n"));
 }
 
-TEST(TextLineList, AFailedWriteLeavesTheOldFileWhole)
+TEST(TextFile, AFailedWriteLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
-    TextLineList list;
-    list.lines = QStringList { QStringLiteral("a") };
-    EXPECT_THROW(list.saveToFile(dir.filePath(QStringLiteral("missing/folder/out.csv"))), Failure);
+    const QStringList lines { QStringLiteral("a") };
+    EXPECT_THROW(TextFile::write(dir.filePath(QStringLiteral("missing/folder/out.csv")), lines, TextEncoding::Utf8),
+                 Failure);
 
     const QString target = dir.filePath(QStringLiteral("keep.csv"));
     writeBytes(target, "old\r\n");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
         GTEST_SKIP() << "running as a user who may write anywhere";
-    EXPECT_THROW(list.saveToFile(target), Failure);
+    EXPECT_THROW(TextFile::write(target, lines, TextEncoding::Utf8), Failure);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readBytes(target), QByteArray("old\r\n"));
 }
