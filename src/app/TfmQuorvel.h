@@ -55,13 +55,6 @@ public:
     GridTable sgSysmonDigest;
     CategoryLists categoryLists;
 
-    QTabWidget *tabControls;
-    SetupCountersPanel *paSetupCounters;
-    SysmonFilesPanel *paSysmonFiles;
-    DigestPanel *paDigest;
-    ReportMemo *meSysmon;
-    StatusPanels *sbStatus;
-
 signals:
     // The start-up initialisation has run: the window is ready for the user's first command.
     void startupFinished();
@@ -89,6 +82,14 @@ private:
     void btDivideIntoSubsClick();
 
     bool isKeyForThisWindow(QObject *receiver) const;
+
+    // The window's own controls; tests and accessibility tools find them by their object names.
+    QTabWidget *tabControls = nullptr;
+    SetupCountersPanel *paSetupCounters = nullptr;
+    SysmonFilesPanel *paSysmonFiles = nullptr;
+    DigestPanel *paDigest = nullptr;
+    ReportMemo *meSysmon = nullptr;
+    StatusPanels *sbStatus = nullptr;
 
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<WindowUi> ui_;

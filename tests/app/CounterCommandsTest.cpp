@@ -1,6 +1,5 @@
 // The counter selection commands of the first tab, driven through the window's own controls: real
 // mouse and key events on the grids, button clicks, dialogs played from a script.
-#include "DigestPanel.h"
 #include "GridView.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
@@ -56,10 +55,34 @@ const QStringList spinlockLabels = { u"Waits"_s,     u"Spins"_s,  u"Grabs"_s, u"
                                      u"Spin/Wait"_s, u"Fields"_s, u"N/A"_s };
 const QString added = u"Counter(s) Added"_s;
 
+// The first tab's controls, found by their names.
+struct FirstTab
+{
+    explicit FirstTab(const QWidget &window) : window_(window) { }
+
+    template <class T> T *find(const char16_t *name) const { return window_.findChild<T *>(QString::fromUtf16(name)); }
+
+    const QWidget &window_;
+    QComboBox *cbTopCategory = find<QComboBox>(u"cbTopCategory");
+    QComboBox *cbSubCategory1 = find<QComboBox>(u"cbSubCategory1");
+    QComboBox *cbSubCategory2 = find<QComboBox>(u"cbSubCategory2");
+    QComboBox *cbCountType = find<QComboBox>(u"cbCountType");
+    QLineEdit *edSearch = find<QLineEdit>(u"edSearch");
+    QCheckBox *cbAddMatching = find<QCheckBox>(u"cbAddMatching");
+    QPushButton *btSearch = find<QPushButton>(u"btSearch");
+    QPushButton *bbtAddCounter = find<QPushButton>(u"bbtAddCounter");
+    QPushButton *btClearCounters = find<QPushButton>(u"btClearCounters");
+    QPushButton *btSaveCounters = find<QPushButton>(u"btSaveCounters");
+    QPushButton *btLoadCounters = find<QPushButton>(u"btLoadCounters");
+    QPushButton *btExportOne = find<QPushButton>(u"btExportOne");
+    GridView *sgSysmonCounters = find<GridView>(u"sgSysmonCounters");
+    GridView *sgSysmonSections = find<GridView>(u"sgSysmonSections");
+};
+
 // A run of the program with the first tab's controls and tables at hand.
 struct Running : WindowRun
 {
-    SetupCountersPanel &tab = *window.paSetupCounters;
+    FirstTab tab { window };
     GridTable &sections = window.sgSysmonSections;
     GridTable &counters = window.sgSysmonCounters;
 
@@ -67,7 +90,7 @@ struct Running : WindowRun
     void parse(const QStringList &lines)
     {
         ReportParser(sections, window.sgSpinlocks, window.categoryLists, window.ui(), window.abortFlag()).run(lines);
-        tab.setCategoryItems(window.categoryLists);
+        control<SetupCountersPanel>(u"paSetupCounters"_s)->setCategoryItems(window.categoryLists);
     }
 
     QStringList boxTexts() const
@@ -420,7 +443,7 @@ private slots:
     void exportWritesTheCounterSetWithTheDigestTabsDelimiter()
     {
         Running &r = start();
-        r.window.paDigest->edDelimiter->setText(u" ;; "_s);
+        r.control<QLineEdit>(u"edDelimiter"_s)->setText(u" ;; "_s);
         const QString csv = filePath(u"counters.csv"_s);
         r.script.saveAnswers = { csv };
         r.tab.btExportOne->click();
