@@ -24,10 +24,21 @@ void refuseBinary(QStringView text, const QString &path)
                       QStringLiteral("\" is not a counter set file: it holds binary data."));
 }
 
+// The shared open dialog keeps the name it last held, so Load Counters may well offer the report
+// just loaded. Every line of a counter set file holds the separator; a text without one would
+// replace the default counter set with rows of nothing.
+void refuseWithoutSeparators(QStringView text, const QString &path)
+{
+    if (!text.isEmpty() && !text.contains(QStringView(separator)))
+        throw Failure(QStringLiteral("'") % path % QStringLiteral("' is not a counter set file: no line holds [+]."));
+}
+
 QByteArray readCounterSetBytes(const QString &path)
 {
     const QByteArray bytes = TextFile::readBytes(path, maxFileBytes);
-    refuseBinary(TextFile::decode(bytes), path);
+    const QString text = TextFile::decode(bytes);
+    refuseBinary(text, path);
+    refuseWithoutSeparators(text, path);
     return bytes;
 }
 

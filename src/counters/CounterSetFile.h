@@ -61,7 +61,8 @@ void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui);
 // Load Counters: the file picked in the open dialog replaces `SysmonCounters.ini` in the working
 // folder, so that it is also the default at the next start, and the counter set is then reloaded
 // from there; a cancelled dialog reloads the default as it stands. A pick that cannot be copied
-// (unreadable, not a counter set file, or the default cannot be written) shows the error box of
+// (unreadable, binary, too large, text without a single "[+]", or the default cannot be written;
+// an empty file is an empty counter set) shows the error box of
 // "btLoadCountersClick" and leaves the counter set and the default file as they were. Runs its own
 // guards; throws nothing. Returns what loadDefault() returns, nothing after a failed copy.
 std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui);

@@ -456,6 +456,35 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // After Load Sysmon File the shared open dialog offers the report; accepting it in Load
+    // Counters must not put the report in place of the default counter set.
+    void loadCountersRefusesAFileWithoutSeparators()
+    {
+        const QByteArray defaultBytes = "Default[+]T[+]U[+]PerSec[+]\r\n";
+        QVERIFY(writeBytes(u"SysmonCounters.ini"_s, defaultBytes));
+        Running &r = start();
+        const QString report = filePath(u"monday.txt"_s);
+        QVERIFY(writeBytes(report, "Sybase Adaptive Server Enterprise\r\nKernel Utilization\r\n"));
+        r.script.openAnswers = { { report }, { report } };
+        r.control<QPushButton>(u"btOpenLoadSysmonFile"_s)->click();
+        r.tab.btLoadCounters->click();
+        QCOMPARE(r.script.errors,
+                 QStringList { u"APP. ERR (btLoadCountersClick):  '"_s + report +
+                               u"' is not a counter set file: no line holds [+]."_s });
+        QCOMPARE(readBytes(u"SysmonCounters.ini"_s), defaultBytes);
+        QCOMPARE(r.counters.rows(), 2);
+        QCOMPARE(r.counterSetRow(1).at(0), u"Default"_s);
+
+        // An empty file is an empty counter set.
+        const QString empty = filePath(u"empty.ini"_s);
+        QVERIFY(writeBytes(empty, QByteArray()));
+        r.script.openAnswers = { { empty } };
+        r.tab.btLoadCounters->click();
+        QCOMPARE(r.script.errors.size(), 1);
+        QCOMPARE(readBytes(u"SysmonCounters.ini"_s), QByteArray());
+        QCOMPARE(r.counterSetRow(1), QStringList(4));
+    }
+
     void badFilesAndFoldersShowTheCommandsErrorAndChangeNothing()
     {
         QVERIFY(writeBytes(u"SysmonCounters.ini"_s, "Default[+]T[+]U[+]PerSec[+]\r\n"));
