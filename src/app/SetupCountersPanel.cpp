@@ -67,6 +67,8 @@ void SetupCountersPanel::announceButtons()
     connect(btExportOne, &QPushButton::clicked, this, &SetupCountersPanel::exportRequested);
     connect(btOpenSysmonFile, &QPushButton::clicked, this, &SetupCountersPanel::showReportRequested);
     connect(btSearch, &QPushButton::clicked, this, &SetupCountersPanel::findRequested);
+    // Enter, also on the keypad, finds: it never adds, whatever "Add &Matching" says.
+    connect(edSearch, &QLineEdit::returnPressed, this, &SetupCountersPanel::findRequested);
     connect(bbtAddCounter, &QPushButton::clicked, this, &SetupCountersPanel::addCounterRequested);
     connect(btClearCounters, &QPushButton::clicked, this, &SetupCountersPanel::clearCountersRequested);
     connect(btSaveCounters, &QPushButton::clicked, this, &SetupCountersPanel::saveCountersRequested);

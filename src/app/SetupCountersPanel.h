@@ -57,7 +57,7 @@ signals:
     void parseRequested(); // "&Parse Sections"
     void exportRequested(); // "E&xport Sections to CSV"
     void showReportRequested(); // "Sho&w File"
-    void findRequested(); // "&Find Counter"
+    void findRequested(); // "&Find Counter", or Enter in the search box
     void addCounterRequested(); // "&Add Counter"
     void clearCountersRequested(); // "Clear Co&unters"
     void saveCountersRequested(); // "&Save Counters"

@@ -269,10 +269,12 @@ void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     if (!paSetupCounters->isVisible())
         return;
-    const bool onlyCtrl =
-        (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
-    if (onlyCtrl && key == Qt::Key_F)
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held == Qt::ControlModifier && key == Qt::Key_F)
         paSetupCounters->focusSearch();
+    // F3 finds the next row holding the search text, as it does in most programs that find text.
+    else if (held == Qt::NoModifier && key == Qt::Key_F3)
+        counterCommands_->btSearchClick();
 }
 
 void TfmQuorvel::FormKeyPress(int key)

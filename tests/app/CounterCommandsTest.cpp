@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -369,6 +370,37 @@ private slots:
         r.tab.btSearch->click();
         QCOMPARE(r.sections.currentRow(), 1);
         QVERIFY(rowShows(view));
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
+    // Enter in the search box and F3 find as the button does, also with Add Matching ticked.
+    void enterInTheSearchBoxAndF3FindTheNextRow()
+    {
+        Running &r = start();
+        r.parse(smallReport);
+        r.sections.setCurrentCell(0, headerFieldRow);
+        r.tab.cbAddMatching->setChecked(true);
+        r.tab.edSearch->setFocus();
+        QTest::keyClicks(r.tab.edSearch, u"engine 0"_s);
+        QTest::keyClick(r.tab.edSearch, Qt::Key_Return);
+        QCOMPARE(r.sections.currentRow(), cpuRow);
+        QTest::keyClick(r.tab.edSearch, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(r.sections.currentRow(), counterRow);
+        QCOMPARE(r.counterSetRow(1), QStringList(4)); // nothing added
+
+        r.script.confirmAnswers = { true };
+        r.tab.sgSysmonCounters->setFocus();
+        QTest::keyClick(r.tab.sgSysmonCounters, Qt::Key_F3);
+        QCOMPARE(r.script.questions, QStringList { u"Expression not found.  Scroll to the top?"_s });
+        QCOMPARE(r.sections.currentRow(), 1);
+
+        // Only on the first tab.
+        r.control<QTabWidget>(u"tabControls"_s)->setCurrentIndex(1);
+        auto *files = r.control<QWidget>(u"sgFiles"_s);
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_F3);
+        QCOMPARE(r.sections.currentRow(), 1);
+        QCOMPARE(r.script.questions.size(), 1);
         QVERIFY(r.script.errors.isEmpty());
     }
 
