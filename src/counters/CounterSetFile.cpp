@@ -59,6 +59,14 @@ void writeReplacing(const QString &path, const QByteArray &bytes)
         throw Failure(QStringLiteral("Cannot write file \"") % path % QStringLiteral("\". ") % file.errorString());
 }
 
+TextFile::Content readCounterSet(const QString &path)
+{
+    TextFile::Content content = TextFile::read(path, maxFileBytes);
+    for (const QString &line : std::as_const(content.lines))
+        refuseBinary(line, path);
+    return content;
+}
+
 void replaceDefaultWith(const QString &picked)
 {
     const QString target = QString::fromUtf16(defaultFileName);
@@ -103,17 +111,9 @@ QStringList fieldsOf(const QString &line)
     return fields;
 }
 
-TextFile::Content read(const QString &path)
-{
-    TextFile::Content content = TextFile::read(path, maxFileBytes);
-    for (const QString &line : std::as_const(content.lines))
-        refuseBinary(line, path);
-    return content;
-}
-
 TextEncoding load(GridTable &counters, const QString &path)
 {
-    const TextFile::Content content = read(path);
+    const TextFile::Content content = readCounterSet(path);
     GridTable::BulkUpdate batch(counters);
     counters.clearBody();
     for (const QString &line : content.lines)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/TextEncoding.h"
-#include "common/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,10 +33,6 @@ QStringList linesOf(const GridTable &counters);
 // Takes four fields off the front of the line. A field is the text before the next "[+]"; when
 // no "[+]" is left, the field is empty and the rest of the line loses its first two characters.
 QStringList fieldsOf(const QString &line);
-
-// A counter set file's lines and the encoding they were found in. Throws Failure when the file
-// cannot be read, is binary or is larger than maxFileBytes.
-TextFile::Content read(const QString &path);
 
 // Reads a counter set file into the counter set, which it replaces, and returns the encoding the
 // file was found in. The file is read before the counter set is touched, so a file that cannot be
