@@ -1,11 +1,10 @@
 #include "CounterCommands.h"
 
 #include "DigestPanel.h"
-#include "GridView.h"
 #include "SetupCountersPanel.h"
-#include "TfmQuorvel.h"
 
 #include "common/CommandGuard.h"
+#include "common/TextFile.h"
 #include "counters/CategorySelection.h"
 #include "counters/CounterCommandNames.h"
 #include "counters/CounterFinder.h"
@@ -13,11 +12,7 @@
 #include "counters/CounterSetExport.h"
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include "grid/GridTable.h"
 
 namespace {
 
@@ -26,93 +21,47 @@ QString errorName(const char16_t *name)
     return QString::fromUtf16(name);
 }
 
-// A box shows what the section table's row names, in the item's own letter case and with that
-// item selected, or nothing at all when no item matches. Selecting the item has already put its
-// text in; writing the same text again would move the view of a long text to its end.
-void showInBox(QComboBox *box, const CategorySelection::BoxSetting &setting)
-{
-    box->setCurrentIndex(setting.index);
-    if (box->currentText() != setting.text)
-        box->setEditText(setting.text);
-}
-
 } // namespace
 
-CounterCommands::CounterCommands(TfmQuorvel &window, TextLineList &list) :
-    QObject(&window), window_(window), vStrList(list)
+CounterCommands::CounterCommands(const Workspace &workspace, SetupCountersPanel &panel, const DigestPanel &digestPanel,
+                                 QObject *parent) :
+    QObject(parent), work_(workspace), panel_(panel), digestPanel_(digestPanel)
 {
-    wireSectionTable();
-    wireCounterSet();
-    wireButtons();
+    connect(&panel, &SetupCountersPanel::sectionTableVisited, this, &CounterCommands::SetCategory);
+    connect(&panel, &SetupCountersPanel::sectionDoubleClicked, this, &CounterCommands::sgSysmonSectionsDblClick);
+    connect(&panel, &SetupCountersPanel::counterSetKeyPressed, this, &CounterCommands::sgSysmonCountersKeyDown);
+    connect(&panel, &SetupCountersPanel::addCounterRequested, this, &CounterCommands::bbtAddCounterClick);
+    connect(&panel, &SetupCountersPanel::clearCountersRequested, this, &CounterCommands::btClearCountersClick);
+    connect(&panel, &SetupCountersPanel::saveCountersRequested, this, &CounterCommands::btSaveCountersClick);
+    connect(&panel, &SetupCountersPanel::loadCountersRequested, this, &CounterCommands::btLoadCountersClick);
+    connect(&panel, &SetupCountersPanel::findRequested, this, &CounterCommands::btSearchClick);
+    connect(&panel, &SetupCountersPanel::exportRequested, this, &CounterCommands::btExportOneClick);
 }
 
-// The boxes follow the user's own moves only: on both the press and the release of a key or a
-// mouse button (the release sees the cell the grid has moved to) and when the pointer enters. Not
-// on every change of the current cell, because Find Counter moves it too and must leave the boxes
-// alone.
-void CounterCommands::wireSectionTable()
+TextEncoding CounterCommands::writeEncoding() const
 {
-    GridView *sections = window_.paSetupCounters->sgSysmonSections;
-    connect(sections, &GridView::keyPressed, this, &CounterCommands::SetCategory);
-    connect(sections, &GridView::keyReleased, this, &CounterCommands::SetCategory);
-    connect(sections, &GridView::mousePressed, this, &CounterCommands::SetCategory);
-    connect(sections, &GridView::mouseReleased, this, &CounterCommands::SetCategory);
-    connect(sections, &GridView::mouseEntered, this, &CounterCommands::SetCategory);
-    connect(sections, &GridView::doubleClicked, this, &CounterCommands::sgSysmonSectionsDblClick);
-}
-
-void CounterCommands::wireCounterSet()
-{
-    connect(window_.paSetupCounters->sgSysmonCounters, &GridView::keyPressed, this,
-            [this](int key) { sgSysmonCountersKeyDown(key); });
-}
-
-void CounterCommands::wireButtons()
-{
-    const SetupCountersPanel *panel = window_.paSetupCounters;
-    connect(panel->bbtAddCounter, &QPushButton::clicked, this, &CounterCommands::bbtAddCounterClick);
-    connect(panel->btClearCounters, &QPushButton::clicked, this, &CounterCommands::btClearCountersClick);
-    connect(panel->btSaveCounters, &QPushButton::clicked, this, &CounterCommands::btSaveCountersClick);
-    connect(panel->btLoadCounters, &QPushButton::clicked, this, &CounterCommands::btLoadCountersClick);
-    connect(panel->btSearch, &QPushButton::clicked, this, &CounterCommands::btSearchClick);
-    connect(panel->btExportOne, &QPushButton::clicked, this, &CounterCommands::btExportOneClick);
-}
-
-void CounterCommands::scrollToCurrentCell(GridView *view)
-{
-    const GridTable &table = view->table();
-    view->scrollTo(table.index(table.currentRow() - 1, table.currentColumn()));
+    return TextFile::writeEncodingFor(work_.counterFileEncoding);
 }
 
 void CounterCommands::SetCategory()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::setCategory), [this] {
-        GridTable &sections = window_.sgSysmonSections;
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::setCategory), [this] {
+        GridTable &sections = work_.sgSysmonSections;
         const auto setting = CategorySelection::settingFor(sections, sections.currentRow(), sections.currentColumn(),
-                                                           window_.categoryLists, CounterTypes::all());
+                                                           work_.categoryLists, CounterTypes::all());
         if (!setting)
             return;
         CategorySelection::writeHeaderLabels(sections, setting->labels);
-        const SetupCountersPanel *panel = window_.paSetupCounters;
-        showInBox(panel->cbTopCategory, setting->section);
-        showInBox(panel->cbSubCategory1, setting->subSection1);
-        showInBox(panel->cbSubCategory2, setting->subSection2);
-        showInBox(panel->cbCountType, setting->counterType);
+        panel_.showCategory(*setting);
     });
 }
 
 void CounterCommands::bbtAddCounterClick()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::addCounter), [this] {
-        const SetupCountersPanel *panel = window_.paSetupCounters;
-        // The texts as they stand, typed or picked: not the selected items.
-        const CounterSelection::CategoryTexts boxes { panel->cbTopCategory->currentText(),
-                                                      panel->cbSubCategory1->currentText(),
-                                                      panel->cbSubCategory2->currentText(),
-                                                      panel->cbCountType->currentText() };
-        CounterSelection::addCounter(window_.sgSysmonCounters, window_.sgSysmonSections, boxes,
-                                     panel->cbAddMatching->isChecked(), panel->edSearch->text(), window_.ui());
-        scrollToCurrentCell(panel->sgSysmonCounters);
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::addCounter), [this] {
+        CounterSelection::addCounter(work_.sgSysmonCounters, work_.sgSysmonSections, panel_.categoryTexts(),
+                                     panel_.addMatching(), panel_.searchText(), work_.ui);
+        panel_.revealCurrentCounter();
     });
 }
 
@@ -127,40 +76,39 @@ void CounterCommands::sgSysmonCountersKeyDown(int key)
 {
     if (key != Qt::Key_Delete)
         return;
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::deleteCounter),
-                      [this] { CounterSelection::deleteCurrentCounter(window_.sgSysmonCounters); });
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::deleteCounter),
+                      [this] { CounterSelection::deleteCurrentCounter(work_.sgSysmonCounters); });
 }
 
 void CounterCommands::btClearCountersClick()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::clearCounters),
-                      [this] { CounterSelection::clearCounters(window_.sgSysmonCounters); });
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::clearCounters),
+                      [this] { CounterSelection::clearCounters(work_.sgSysmonCounters); });
 }
 
 void CounterCommands::btSaveCountersClick()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::saveCounters),
-                      [this] { CounterSetFile::saveCounters(window_.sgSysmonCounters, vStrList, window_.ui()); });
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::saveCounters),
+                      [this] { CounterSetFile::saveCounters(work_.sgSysmonCounters, writeEncoding(), work_.ui); });
 }
 
 // Shows its own error boxes: the copy under "btLoadCountersClick", the reload under
 // "LoadCountersFromIniFile".
 void CounterCommands::btLoadCountersClick()
 {
-    CounterSetFile::loadCounters(window_.sgSysmonCounters, vStrList, window_.ui());
+    if (const auto found = CounterSetFile::loadCounters(work_.sgSysmonCounters, work_.ui))
+        work_.counterFileEncoding = *found;
 }
 
 void CounterCommands::btSearchClick()
 {
-    CounterFinder::findNext(window_.sgSysmonSections, window_.paSetupCounters->edSearch->text(), window_.ui(),
-                            window_.abortFlag());
-    scrollToCurrentCell(window_.paSetupCounters->sgSysmonSections);
+    CounterFinder::findNext(work_.sgSysmonSections, panel_.searchText(), work_.ui, work_.bAbort);
+    panel_.revealCurrentSection();
 }
 
 void CounterCommands::btExportOneClick()
 {
-    CommandGuard::run(window_.ui(), errorName(CounterCommandNames::exportCounters), [this] {
-        CounterSetExport::exportCsv(window_.sgSysmonCounters, vStrList, window_.paDigest->edDelimiter->text(),
-                                    window_.ui());
+    CommandGuard::run(work_.ui, errorName(CounterCommandNames::exportCounters), [this] {
+        CounterSetExport::exportCsv(work_.sgSysmonCounters, digestPanel_.delimiterText(), writeEncoding(), work_.ui);
     });
 }

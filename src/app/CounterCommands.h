@@ -1,23 +1,41 @@
 #pragma once
 
+#include "common/TextEncoding.h"
+
 #include <QObject>
 
-class GridView;
-class TextLineList;
-class TfmQuorvel;
+struct CategoryLists;
+class DigestPanel;
+class GridTable;
+class SetupCountersPanel;
+class Ui;
 
 // The counter selection commands of the first tab: the category boxes that follow the section
 // table, Add Counter (also by a double click in the section table), Delete in the counter set,
 // Clear, Save and Load Counters, Find Counter and the counter set export. Each handler gathers the
-// control texts, runs the command inside its guard and puts the outcome on the screen.
+// panel's texts, runs the command inside its guard and puts the outcome on the screen.
 class CounterCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    // Connects the handlers to the window's controls. `vStrList` is the window's line buffer of
-    // counter set files and exports.
-    CounterCommands(TfmQuorvel &window, TextLineList &vStrList);
+    // The window's tables and fields the commands work on; they outlive the commands.
+    struct Workspace
+    {
+        GridTable &sgSysmonSections;
+        GridTable &sgSysmonCounters;
+        const CategoryLists &categoryLists;
+        Ui &ui;
+        bool &bAbort;
+        // The encoding the last counter set file read was found in: every file the commands write
+        // follows it, so a counter set file saved with a byte-order mark is written back the same way.
+        TextEncoding &counterFileEncoding;
+    };
+
+    // Connects the handlers to the panel's requests. The export takes its delimiter from the
+    // digest tab.
+    CounterCommands(const Workspace &workspace, SetupCountersPanel &panel, const DigestPanel &digestPanel,
+                    QObject *parent);
 
     void SetCategory();
     void bbtAddCounterClick();
@@ -30,12 +48,9 @@ public:
     void btExportOneClick();
 
 private:
-    void wireSectionTable();
-    void wireCounterSet();
-    void wireButtons();
+    TextEncoding writeEncoding() const;
 
-    static void scrollToCurrentCell(GridView *view);
-
-    TfmQuorvel &window_;
-    TextLineList &vStrList;
+    Workspace work_;
+    SetupCountersPanel &panel_;
+    const DigestPanel &digestPanel_;
 };

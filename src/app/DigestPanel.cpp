@@ -1,5 +1,6 @@
 #include "DigestPanel.h"
 
+#include "BusyGuard.h"
 #include "Controls.h"
 #include "GridView.h"
 #include "MonitoringChart.h"
@@ -38,6 +39,18 @@ DigestPanel::DigestPanel(GridTable &digest, QWidget *parent) : QWidget(parent)
     spSplit->setStretchFactor(1, 0);
     spSplit->setSizes({ 10 * chartHeight, chartHeight });
     layout->addWidget(spSplit, 1);
+    connect(btShowSysmon, &QPushButton::clicked, this, &DigestPanel::showReportRequested);
+}
+
+QString DigestPanel::delimiterText() const
+{
+    return edDelimiter->text();
+}
+
+void DigestPanel::refuseWhileBusy(BusyGuard &busy)
+{
+    busy.refuse(btShowSysmon);
+    busy.refuse(btDigest);
 }
 
 QWidget *DigestPanel::buildTop()
@@ -49,7 +62,7 @@ QWidget *DigestPanel::buildTop()
     btShowSysmon = Controls::button(u"btShowSysmon"_s, u"Sho&w File"_s, bar);
     btExport = Controls::button(u"btExport"_s, u"&Export Data to CSV File"_s, bar);
     cbSwapAxes = Controls::checkBox(u"cbSwapAxes"_s, u"S&wap Axes"_s, false, bar);
-    lbDelimit = Controls::label(u"lbDelimit"_s, u"Delimiter:"_s, bar);
+    Controls::label(u"lbDelimit"_s, u"Delimiter:"_s, bar);
     edDelimiter = Controls::lineEdit(u"edDelimiter"_s, u","_s, bar);
     edDelimiter->setFixedWidth(40);
     Controls::barLayout(bar)->addStretch(1);
@@ -76,7 +89,7 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
 
 QWidget *DigestPanel::buildBottom()
 {
-    paBottom = new QWidget;
+    auto *paBottom = new QWidget;
     paBottom->setObjectName(u"paBottom"_s);
     // The chart area may shrink to a sliver whatever its controls would like.
     paBottom->setMinimumHeight(collapsedChartHeight);
@@ -86,19 +99,19 @@ QWidget *DigestPanel::buildBottom()
     chrtMonitoring = new MonitoringChart(paBottom);
     chrtMonitoring->setMinimumHeight(0);
     layout->addWidget(chrtMonitoring, 1);
-    layout->addWidget(buildGraphControls());
+    layout->addWidget(buildGraphControls(paBottom));
     return paBottom;
 }
 
-QWidget *DigestPanel::buildGraphControls()
+QWidget *DigestPanel::buildGraphControls(QWidget *parent)
 {
-    QWidget *bar = Controls::bar(u"paGraphControls"_s, paBottom);
+    QWidget *bar = Controls::bar(u"paGraphControls"_s, parent);
     btSetGraph = Controls::button(u"btSetGraph"_s, u"&Display"_s, bar);
-    lbValueAxis = Controls::label(u"lbValueAxis"_s, u"Y Ax.1"_s, bar);
+    Controls::label(u"lbValueAxis"_s, u"Y Ax.1"_s, bar);
     cbValueAxis = Controls::comboBox(u"cbValueAxis"_s, u"cbValueAxis"_s, bar);
-    lbValueAxis2 = Controls::label(u"lbValueAxis2"_s, u"Y Ax.2"_s, bar);
+    Controls::label(u"lbValueAxis2"_s, u"Y Ax.2"_s, bar);
     cbValueAxis2 = Controls::comboBox(u"cbValueAxis2"_s, u"cbValueAxis"_s, bar);
-    lbRatio = Controls::label(u"lbRatio"_s, u"Ratio:"_s, bar);
+    Controls::label(u"lbRatio"_s, u"Ratio:"_s, bar);
     edRatio = Controls::lineEdit(u"edRatio"_s, u"1"_s, bar);
     edRatio->setFixedWidth(60);
     cbSetRatio = Controls::checkBox(u"cbSetRatio"_s, u"Set Ratio"_s, true, bar);

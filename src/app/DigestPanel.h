@@ -2,20 +2,21 @@
 
 #include <QWidget>
 
+class BusyGuard;
 class GridTable;
 class GridView;
 class MonitoringChart;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSplitter;
 
 // Tab 2, "Digest Sysmon Counters" (`paDigest`): the digest run and its table, with the chart area
-// below it behind the splitter `spSplit`.
+// below it behind the splitter `spSplit`. The controls are the panel's own: commands read what they
+// need through it and hear its buttons through the signals.
 class DigestPanel : public QWidget
 {
     Q_OBJECT
@@ -23,9 +24,25 @@ class DigestPanel : public QWidget
 public:
     explicit DigestPanel(GridTable &digest, QWidget *parent = nullptr);
 
+    // The delimiter as typed; both exports write it after every cell.
+    QString delimiterText() const;
+
     // Squeezes the chart area to one pixel so the digest table fills the panel; the user drags the
     // splitter up to open the chart.
     void collapseChart();
+
+    // A digest run, and Show File, would replace the report text under a parse, so both are
+    // refused while the window is busy.
+    void refuseWhileBusy(BusyGuard &busy);
+
+signals:
+    void showReportRequested(); // "Sho&w File"
+
+private:
+    QWidget *buildTop();
+    QWidget *buildClient(GridTable &digest);
+    QWidget *buildBottom();
+    QWidget *buildGraphControls(QWidget *parent);
 
     QPushButton *btDigest;
     QCheckBox *cbTimeOnly;
@@ -33,7 +50,6 @@ public:
     QPushButton *btShowSysmon;
     QPushButton *btExport;
     QCheckBox *cbSwapAxes;
-    QLabel *lbDelimit;
     QLineEdit *edDelimiter;
 
     QSplitter *spSplit;
@@ -41,20 +57,10 @@ public:
     QMenu *menPop;
     QAction *miDelCol;
 
-    QWidget *paBottom;
     MonitoringChart *chrtMonitoring;
     QPushButton *btSetGraph;
-    QLabel *lbValueAxis;
     QComboBox *cbValueAxis;
-    QLabel *lbValueAxis2;
     QComboBox *cbValueAxis2;
-    QLabel *lbRatio;
     QLineEdit *edRatio;
     QCheckBox *cbSetRatio;
-
-private:
-    QWidget *buildTop();
-    QWidget *buildClient(GridTable &digest);
-    QWidget *buildBottom();
-    QWidget *buildGraphControls();
 };

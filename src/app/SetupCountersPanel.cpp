@@ -1,7 +1,10 @@
 #include "SetupCountersPanel.h"
 
+#include "BusyGuard.h"
 #include "Controls.h"
 #include "GridView.h"
+#include "counters/CategorySelection.h"
+#include "grid/GridTable.h"
 #include "report/CategoryLists.h"
 
 #include <QBoxLayout>
@@ -26,6 +29,22 @@ void replaceItems(QComboBox *box, const QStringList &items)
     box->setEditText(shown);
 }
 
+// A box shows what the section table's row names, in the item's own letter case and with that
+// item selected, or nothing at all when no item matches. Selecting the item has already put its
+// text in; writing the same text again would move the view of a long text to its end.
+void showInBox(QComboBox *box, const CategorySelection::BoxSetting &setting)
+{
+    box->setCurrentIndex(setting.index);
+    if (box->currentText() != setting.text)
+        box->setEditText(setting.text);
+}
+
+void revealCurrentCell(GridView *view)
+{
+    const GridTable &table = view->table();
+    view->scrollTo(table.index(table.currentRow() - 1, table.currentColumn()));
+}
+
 } // namespace
 
 SetupCountersPanel::SetupCountersPanel(GridTable &counters, GridTable &sections, QWidget *parent) : QWidget(parent)
@@ -37,6 +56,53 @@ SetupCountersPanel::SetupCountersPanel(GridTable &counters, GridTable &sections,
     layout->addWidget(buildSysmonControls());
     layout->addWidget(buildSubSection());
     layout->addWidget(buildGrids(counters, sections), 1);
+    announceButtons();
+    announceGridEvents();
+}
+
+void SetupCountersPanel::announceButtons()
+{
+    connect(btOpenLoadSysmonFile, &QPushButton::clicked, this, &SetupCountersPanel::loadReportRequested);
+    connect(btDivideIntoSubs, &QPushButton::clicked, this, &SetupCountersPanel::parseRequested);
+    connect(btExportOne, &QPushButton::clicked, this, &SetupCountersPanel::exportRequested);
+    connect(btOpenSysmonFile, &QPushButton::clicked, this, &SetupCountersPanel::showReportRequested);
+    connect(btSearch, &QPushButton::clicked, this, &SetupCountersPanel::findRequested);
+    // Enter, also on the keypad, finds: it never adds, whatever "Add &Matching" says.
+    connect(edSearch, &QLineEdit::returnPressed, this, &SetupCountersPanel::findRequested);
+    connect(bbtAddCounter, &QPushButton::clicked, this, &SetupCountersPanel::addCounterRequested);
+    connect(btClearCounters, &QPushButton::clicked, this, &SetupCountersPanel::clearCountersRequested);
+    connect(btSaveCounters, &QPushButton::clicked, this, &SetupCountersPanel::saveCountersRequested);
+    connect(btLoadCounters, &QPushButton::clicked, this, &SetupCountersPanel::loadCountersRequested);
+}
+
+// Only the user's own moves in the section table are announced: on both the press and the release
+// of a key or a mouse button, and when the pointer enters. Not every change of the current cell,
+// because Find Counter moves it too.
+void SetupCountersPanel::announceGridEvents()
+{
+    connect(sgSysmonSections, &GridView::keyPressed, this, &SetupCountersPanel::sectionTableVisited);
+    connect(sgSysmonSections, &GridView::keyReleased, this, &SetupCountersPanel::sectionTableVisited);
+    connect(sgSysmonSections, &GridView::mousePressed, this, &SetupCountersPanel::sectionTableVisited);
+    connect(sgSysmonSections, &GridView::mouseReleased, this, &SetupCountersPanel::sectionTableVisited);
+    connect(sgSysmonSections, &GridView::mouseEntered, this, &SetupCountersPanel::sectionTableVisited);
+    connect(sgSysmonSections, &GridView::doubleClicked, this, &SetupCountersPanel::sectionDoubleClicked);
+    connect(sgSysmonCounters, &GridView::keyPressed, this, [this](int key) { emit counterSetKeyPressed(key); });
+}
+
+CounterSelection::CategoryTexts SetupCountersPanel::categoryTexts() const
+{
+    return { cbTopCategory->currentText(), cbSubCategory1->currentText(), cbSubCategory2->currentText(),
+             cbCountType->currentText() };
+}
+
+QString SetupCountersPanel::searchText() const
+{
+    return edSearch->text();
+}
+
+bool SetupCountersPanel::addMatching() const
+{
+    return cbAddMatching->isChecked();
 }
 
 void SetupCountersPanel::setCategoryItems(const CategoryLists &lists)
@@ -44,6 +110,42 @@ void SetupCountersPanel::setCategoryItems(const CategoryLists &lists)
     replaceItems(cbTopCategory, lists.sections);
     replaceItems(cbSubCategory1, lists.subSections1);
     replaceItems(cbSubCategory2, lists.subSections2);
+}
+
+void SetupCountersPanel::setCounterTypeItems(const QStringList &types)
+{
+    replaceItems(cbCountType, types);
+}
+
+void SetupCountersPanel::showCategory(const CategorySelection::Setting &setting)
+{
+    showInBox(cbTopCategory, setting.section);
+    showInBox(cbSubCategory1, setting.subSection1);
+    showInBox(cbSubCategory2, setting.subSection2);
+    showInBox(cbCountType, setting.counterType);
+}
+
+void SetupCountersPanel::revealCurrentSection()
+{
+    revealCurrentCell(sgSysmonSections);
+}
+
+void SetupCountersPanel::revealCurrentCounter()
+{
+    revealCurrentCell(sgSysmonCounters);
+}
+
+void SetupCountersPanel::focusSearch()
+{
+    edSearch->setFocus(Qt::ShortcutFocusReason);
+}
+
+void SetupCountersPanel::refuseWhileBusy(BusyGuard &busy)
+{
+    busy.refuse(btOpenLoadSysmonFile);
+    busy.refuse(btOpenSysmonFile);
+    busy.refuse(btDivideIntoSubs);
+    busy.freeze(sgSysmonSections);
 }
 
 QWidget *SetupCountersPanel::buildSysmonControls()

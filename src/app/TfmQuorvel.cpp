@@ -22,10 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -58,14 +55,13 @@ QString helpText(int tab)
 
 } // namespace
 
-TfmQuorvel::TfmQuorvel(TextLineList &list, Dialogs *dialogs, QWidget *parent) :
+TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     QMainWindow(parent),
     sgSysmonSections(SectionTableLayout::columnCount),
     sgSpinlocks(spinlockColumnCount),
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
-    sgSysmonDigest(DigestTableLayout::fixedColumnCount),
-    vStrList(list)
+    sgSysmonDigest(DigestTableLayout::fixedColumnCount)
 {
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
@@ -117,26 +113,28 @@ void TfmQuorvel::buildTabs()
 
 void TfmQuorvel::wireCommands()
 {
-    counterCommands_ = new CounterCommands(*this, vStrList);
+    const CounterCommands::Workspace counterWork { .sgSysmonSections = sgSysmonSections,
+                                                   .sgSysmonCounters = sgSysmonCounters,
+                                                   .categoryLists = categoryLists,
+                                                   .ui = ui(),
+                                                   .bAbort = bAbort,
+                                                   .counterFileEncoding = counterFileEncoding };
+    counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
-    connect(paSetupCounters->btOpenLoadSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
-    connect(paSetupCounters->btOpenSysmonFile, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
-    connect(paDigest->btShowSysmon, &QPushButton::clicked, this, &TfmQuorvel::btOpenSysmonFileClick);
-    connect(paSetupCounters->btDivideIntoSubs, &QPushButton::clicked, this, &TfmQuorvel::btDivideIntoSubsClick);
+    connect(paSetupCounters, &SetupCountersPanel::loadReportRequested, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
+    connect(paSetupCounters, &SetupCountersPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);
+    connect(paDigest, &DigestPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);
+    connect(paSetupCounters, &SetupCountersPanel::parseRequested, this, &TfmQuorvel::btDivideIntoSubsClick);
 }
 
-// The one list of what a parse or a digest run refuses: loading or showing another report would
-// replace the report text, and a second parse or a digest would rebuild the section table inside
-// the first.
+// What a parse or a digest run refuses: loading or showing another report would replace the
+// report text, and a second parse or a digest would rebuild the section table inside the first.
+// Each panel names its own controls.
 void TfmQuorvel::guardLongCommands()
 {
     busy_ = std::make_unique<BusyGuard>(*this);
-    busy_->refuse(paSetupCounters->btOpenLoadSysmonFile);
-    busy_->refuse(paSetupCounters->btOpenSysmonFile);
-    busy_->refuse(paSetupCounters->btDivideIntoSubs);
-    busy_->refuse(paDigest->btShowSysmon);
-    busy_->refuse(paDigest->btDigest);
-    busy_->freeze(paSetupCounters->sgSysmonSections);
+    paSetupCounters->refuseWhileBusy(*busy_);
+    paDigest->refuseWhileBusy(*busy_);
 }
 
 void TfmQuorvel::placeAtDesktopCentre()
@@ -202,12 +200,7 @@ void TfmQuorvel::FormActivate()
     // The date conventions (day first, "/" and ":") are fixed in DateTimeText for the whole
     // process, whatever the desktop's regional settings say; there is nothing to switch here.
 
-    QComboBox *types = paSetupCounters->cbCountType;
-    const QString typeText = types->currentText();
-    types->clear();
-    types->addItems(CounterTypes::all());
-    types->setCurrentIndex(-1);
-    types->setEditText(typeText);
+    paSetupCounters->setCounterTypeItems(CounterTypes::all());
 
     SectionTableLayout::reset(sgSysmonSections);
     CounterSet::reset(sgSysmonCounters);
@@ -238,7 +231,8 @@ void TfmQuorvel::tabControlsChange()
 
 void TfmQuorvel::LoadCountersFromIniFile()
 {
-    CounterSetFile::loadDefault(sgSysmonCounters, vStrList, ui());
+    if (const auto found = CounterSetFile::loadDefault(sgSysmonCounters, ui()))
+        counterFileEncoding = *found;
 }
 
 bool TfmQuorvel::isKeyForThisWindow(QObject *receiver) const
@@ -275,10 +269,12 @@ void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     if (!paSetupCounters->isVisible())
         return;
-    const bool onlyCtrl =
-        (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
-    if (onlyCtrl && key == Qt::Key_F)
-        paSetupCounters->edSearch->setFocus(Qt::ShortcutFocusReason);
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held == Qt::ControlModifier && key == Qt::Key_F)
+        paSetupCounters->focusSearch();
+    // F3 finds the next row holding the search text, as it does in most programs that find text.
+    else if (held == Qt::NoModifier && key == Qt::Key_F3)
+        counterCommands_->btSearchClick();
 }
 
 void TfmQuorvel::FormKeyPress(int key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
 
@@ -17,7 +18,6 @@ class ReportMemo;
 class SetupCountersPanel;
 class StatusPanels;
 class SysmonFilesPanel;
-class TextLineList;
 class Ui;
 class WindowUi;
 
@@ -28,9 +28,8 @@ class TfmQuorvel : public QMainWindow
     Q_OBJECT
 
 public:
-    // `vStrList` is the process-wide line buffer of counter set files and exports. Without
-    // `dialogs` the window uses real message boxes and file dialogs; tests pass a script.
-    explicit TfmQuorvel(TextLineList &vStrList, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    // Without `dialogs` the window uses real message boxes and file dialogs; tests pass a script.
+    explicit TfmQuorvel(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
     ~TfmQuorvel() override;
 
     Ui &ui();
@@ -55,13 +54,6 @@ public:
     GridTable sgFiles;
     GridTable sgSysmonDigest;
     CategoryLists categoryLists;
-
-    QTabWidget *tabControls;
-    SetupCountersPanel *paSetupCounters;
-    SysmonFilesPanel *paSysmonFiles;
-    DigestPanel *paDigest;
-    ReportMemo *meSysmon;
-    StatusPanels *sbStatus;
 
 signals:
     // The start-up initialisation has run: the window is ready for the user's first command.
@@ -91,7 +83,14 @@ private:
 
     bool isKeyForThisWindow(QObject *receiver) const;
 
-    TextLineList &vStrList;
+    // The window's own controls; tests and accessibility tools find them by their object names.
+    QTabWidget *tabControls = nullptr;
+    SetupCountersPanel *paSetupCounters = nullptr;
+    SysmonFilesPanel *paSysmonFiles = nullptr;
+    DigestPanel *paDigest = nullptr;
+    ReportMemo *meSysmon = nullptr;
+    StatusPanels *sbStatus = nullptr;
+
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<WindowUi> ui_;
     // Refuses the commands that would change the report text or the section table while a parse
@@ -102,6 +101,10 @@ private:
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;
+    // The encoding the last counter set file read was found in: the counter set files and exports
+    // the window writes follow it, so a counter set file saved with a byte-order mark is written
+    // back the same way.
+    TextEncoding counterFileEncoding = TextEncoding::Utf8;
     // The report last chosen with Load Sysmon File or Show File; Show File's dialog starts there.
     QString sSingleSysmonFile;
     // The digest column picked by the last right click on the digest table.

@@ -124,6 +124,11 @@ TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
     return content;
 }
 
+TextEncoding TextFile::writeEncodingFor(TextEncoding found)
+{
+    return hasByteOrderMark(found) ? found : TextEncoding::Utf8;
+}
+
 QByteArray TextFile::encode(const QStringList &lines, TextEncoding encoding)
 {
     QString text;
@@ -155,7 +160,11 @@ QByteArray TextFile::encode(const QStringList &lines, TextEncoding encoding)
 
 void TextFile::write(const QString &path, const QStringList &lines, TextEncoding encoding)
 {
-    const QByteArray bytes = encode(lines, encoding);
+    writeBytes(path, encode(lines, encoding));
+}
+
+void TextFile::writeBytes(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\". ") % file.errorString());

@@ -35,10 +35,17 @@ public:
     // an empty text has no lines.
     static QStringList splitLines(QStringView text);
 
+    // The encoding to write in so that the file matches one read in `found`: the same encoding,
+    // with its byte-order mark, when it had one; otherwise UTF-8 without a mark (UTF-8 keeps every
+    // character, where an 8-bit code page would lose some).
+    static TextEncoding writeEncodingFor(TextEncoding found);
+
     // Each line followed by CR LF, in `encoding` with its byte-order mark when it has one.
     static QByteArray encode(const QStringList &lines, TextEncoding encoding);
 
     // Replaces the file at `path` in one step, so a failed write never leaves half a file behind.
     // Throws Failure when the file cannot be written.
     static void write(const QString &path, const QStringList &lines, TextEncoding encoding);
+    // The same for bytes as they are.
+    static void writeBytes(const QString &path, const QByteArray &bytes);
 };

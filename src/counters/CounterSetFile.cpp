@@ -5,12 +5,10 @@
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "common/TextLineList.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace CounterSetFile {
 
@@ -25,10 +23,21 @@ void refuseBinary(QStringView text, const QString &path)
                       QStringLiteral("\" is not a counter set file: it holds binary data."));
 }
 
+// The shared open dialog keeps the name it last held, so Load Counters may well offer the report
+// just loaded. Every line of a counter set file holds the separator; a text without one would
+// replace the default counter set with rows of nothing.
+void refuseWithoutSeparators(QStringView text, const QString &path)
+{
+    if (!text.isEmpty() && !text.contains(QStringView(separator)))
+        throw Failure(QStringLiteral("'") % path % QStringLiteral("' is not a counter set file: no line holds [+]."));
+}
+
 QByteArray readCounterSetBytes(const QString &path)
 {
     const QByteArray bytes = TextFile::readBytes(path, maxFileBytes);
-    refuseBinary(TextFile::decode(bytes), path);
+    const QString text = TextFile::decode(bytes);
+    refuseBinary(text, path);
+    refuseWithoutSeparators(text, path);
     return bytes;
 }
 
@@ -40,13 +49,12 @@ bool isSameFile(const QString &a, const QString &b)
 
 // The bytes are copied as they are, so the default file keeps the picked file's encoding and line
 // ends. The old default is replaced in one step: a failed copy leaves it whole.
-void writeReplacing(const QString &path, const QByteArray &bytes)
+TextFile::Content readCounterSet(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\". ") % file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw Failure(QStringLiteral("Cannot write file \"") % path % QStringLiteral("\". ") % file.errorString());
+    TextFile::Content content = TextFile::read(path, maxFileBytes);
+    for (const QString &line : std::as_const(content.lines))
+        refuseBinary(line, path);
+    return content;
 }
 
 void replaceDefaultWith(const QString &picked)
@@ -54,7 +62,7 @@ void replaceDefaultWith(const QString &picked)
     const QString target = QString::fromUtf16(defaultFileName);
     if (isSameFile(picked, target))
         return;
-    writeReplacing(target, readCounterSetBytes(picked));
+    TextFile::writeBytes(target, readCounterSetBytes(picked));
 }
 
 } // namespace
@@ -93,45 +101,44 @@ QStringList fieldsOf(const QString &line)
     return fields;
 }
 
-void load(GridTable &counters, TextLineList &lineList, const QString &path)
+TextEncoding load(GridTable &counters, const QString &path)
 {
-    lineList.loadFromFile(path, maxFileBytes);
-    for (const QString &line : std::as_const(lineList.lines))
-        refuseBinary(line, path);
+    const TextFile::Content content = readCounterSet(path);
     GridTable::BulkUpdate batch(counters);
     counters.clearBody();
-    for (const QString &line : std::as_const(lineList.lines))
+    for (const QString &line : content.lines)
         CounterSet::append(counters, fieldsOf(line));
+    return content.encoding;
 }
 
-void save(const GridTable &counters, TextLineList &lineList, const QString &path)
+void save(const GridTable &counters, const QString &path, TextEncoding encoding)
 {
-    lineList.lines = linesOf(counters);
-    lineList.saveToFile(path);
+    TextFile::write(path, linesOf(counters), encoding);
 }
 
-void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui)
+std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui)
 {
     const QString path = QString::fromUtf16(defaultFileName);
+    std::optional<TextEncoding> found;
     CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadDefaultCounters), [&] {
         if (!QFileInfo::exists(path))
             return;
-        load(counters, lineList, path);
+        found = load(counters, path);
         ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Loaded from SysmonCounters.ini"));
     });
+    return found;
 }
 
-void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui)
+void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui)
 {
-    lineList.lines = linesOf(counters);
     const QString path = ui.saveFile(QStringLiteral("*.ini"));
     if (path.isEmpty())
         return;
-    lineList.saveToFile(path);
+    save(counters, path, encoding);
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Exported to ") % path);
 }
 
-void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)
+std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui)
 {
     const QString picked = ui.openFiles(false, std::nullopt).value(0);
     if (!picked.isEmpty()) {
@@ -140,9 +147,9 @@ void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui)
         const bool copied = CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadCounters),
                                               [&] { replaceDefaultWith(picked); });
         if (!copied)
-            return;
+            return std::nullopt;
     }
-    loadDefault(counters, lineList, ui);
+    return loadDefault(counters, ui);
 }
 
 } // namespace CounterSetFile

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/TextEncoding.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class GridTable;
-class TextLineList;
 class Ui;
 
 // Counter set files: one line per counter set row, each of the four cells followed by "[+]",
@@ -31,30 +34,32 @@ QStringList linesOf(const GridTable &counters);
 // no "[+]" is left, the field is empty and the rest of the line loses its first two characters.
 QStringList fieldsOf(const QString &line);
 
-// Reads a counter set file into the counter set, which it replaces. The file is read before the
-// counter set is touched, so a file that cannot be read, is binary or is larger than maxFileBytes
-// leaves the user's counters as they were. Throws Failure.
-void load(GridTable &counters, TextLineList &lineList, const QString &path);
+// Reads a counter set file into the counter set, which it replaces, and returns the encoding the
+// file was found in. The file is read before the counter set is touched, so a file that cannot be
+// read leaves the user's counters as they were. Throws Failure.
+TextEncoding load(GridTable &counters, const QString &path);
 
-// Writes rows 1.. of the counter set in the encoding `lineList` remembers. Throws Failure.
-void save(const GridTable &counters, TextLineList &lineList, const QString &path);
+// Writes rows 1.. of the counter set in `encoding`. Throws Failure.
+void save(const GridTable &counters, const QString &path, TextEncoding encoding);
 
 // Loads `SysmonCounters.ini` from the working folder at start-up and after Load Counters: no file
 // leaves the counter set alone without a message; otherwise "Counters Loaded from
-// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile". Runs its own guard.
-void loadDefault(GridTable &counters, TextLineList &lineList, Ui &ui);
+// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile". Runs its own guard. Returns
+// the encoding the file was found in, or nothing when no file was loaded.
+std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui);
 
-// Save Counters: asks for a path with "*.ini" in the save dialog and writes the counter set there,
-// then "Counters Exported to " + path. Cancelling writes nothing and shows nothing. Throws Failure
-// when the file cannot be written; whatever stood at the path stays whole.
-void saveCounters(const GridTable &counters, TextLineList &lineList, Ui &ui);
+// Save Counters: asks for a path with "*.ini" in the save dialog and writes the counter set there
+// in `encoding`, then "Counters Exported to " + path. Cancelling writes nothing and shows nothing.
+// Throws Failure when the file cannot be written; whatever stood at the path stays whole.
+void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui);
 
 // Load Counters: the file picked in the open dialog replaces `SysmonCounters.ini` in the working
 // folder, so that it is also the default at the next start, and the counter set is then reloaded
 // from there; a cancelled dialog reloads the default as it stands. A pick that cannot be copied
-// (unreadable, not a counter set file, or the default cannot be written) shows the error box of
+// (unreadable, binary, too large, text without a single "[+]", or the default cannot be written;
+// an empty file is an empty counter set) shows the error box of
 // "btLoadCountersClick" and leaves the counter set and the default file as they were. Runs its own
-// guards; throws nothing.
-void loadCounters(GridTable &counters, TextLineList &lineList, Ui &ui);
+// guards; throws nothing. Returns what loadDefault() returns, nothing after a failed copy.
+std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui);
 
 } // namespace CounterSetFile

@@ -1,6 +1,5 @@
 // The counter selection commands of the first tab, driven through the window's own controls: real
 // mouse and key events on the grids, button clicks, dialogs played from a script.
-#include "DigestPanel.h"
 #include "GridView.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
@@ -15,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -56,10 +56,34 @@ const QStringList spinlockLabels = { u"Waits"_s,     u"Spins"_s,  u"Grabs"_s, u"
                                      u"Spin/Wait"_s, u"Fields"_s, u"N/A"_s };
 const QString added = u"Counter(s) Added"_s;
 
+// The first tab's controls, found by their names.
+struct FirstTab
+{
+    explicit FirstTab(const QWidget &window) : window_(window) { }
+
+    template <class T> T *find(const char16_t *name) const { return window_.findChild<T *>(QString::fromUtf16(name)); }
+
+    const QWidget &window_;
+    QComboBox *cbTopCategory = find<QComboBox>(u"cbTopCategory");
+    QComboBox *cbSubCategory1 = find<QComboBox>(u"cbSubCategory1");
+    QComboBox *cbSubCategory2 = find<QComboBox>(u"cbSubCategory2");
+    QComboBox *cbCountType = find<QComboBox>(u"cbCountType");
+    QLineEdit *edSearch = find<QLineEdit>(u"edSearch");
+    QCheckBox *cbAddMatching = find<QCheckBox>(u"cbAddMatching");
+    QPushButton *btSearch = find<QPushButton>(u"btSearch");
+    QPushButton *bbtAddCounter = find<QPushButton>(u"bbtAddCounter");
+    QPushButton *btClearCounters = find<QPushButton>(u"btClearCounters");
+    QPushButton *btSaveCounters = find<QPushButton>(u"btSaveCounters");
+    QPushButton *btLoadCounters = find<QPushButton>(u"btLoadCounters");
+    QPushButton *btExportOne = find<QPushButton>(u"btExportOne");
+    GridView *sgSysmonCounters = find<GridView>(u"sgSysmonCounters");
+    GridView *sgSysmonSections = find<GridView>(u"sgSysmonSections");
+};
+
 // A run of the program with the first tab's controls and tables at hand.
 struct Running : WindowRun
 {
-    SetupCountersPanel &tab = *window.paSetupCounters;
+    FirstTab tab { window };
     GridTable &sections = window.sgSysmonSections;
     GridTable &counters = window.sgSysmonCounters;
 
@@ -67,7 +91,7 @@ struct Running : WindowRun
     void parse(const QStringList &lines)
     {
         ReportParser(sections, window.sgSpinlocks, window.categoryLists, window.ui(), window.abortFlag()).run(lines);
-        tab.setCategoryItems(window.categoryLists);
+        control<SetupCountersPanel>(u"paSetupCounters"_s)->setCategoryItems(window.categoryLists);
     }
 
     QStringList boxTexts() const
@@ -349,6 +373,37 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // Enter in the search box and F3 find as the button does, also with Add Matching ticked.
+    void enterInTheSearchBoxAndF3FindTheNextRow()
+    {
+        Running &r = start();
+        r.parse(smallReport);
+        r.sections.setCurrentCell(0, headerFieldRow);
+        r.tab.cbAddMatching->setChecked(true);
+        r.tab.edSearch->setFocus();
+        QTest::keyClicks(r.tab.edSearch, u"engine 0"_s);
+        QTest::keyClick(r.tab.edSearch, Qt::Key_Return);
+        QCOMPARE(r.sections.currentRow(), cpuRow);
+        QTest::keyClick(r.tab.edSearch, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(r.sections.currentRow(), counterRow);
+        QCOMPARE(r.counterSetRow(1), QStringList(4)); // nothing added
+
+        r.script.confirmAnswers = { true };
+        r.tab.sgSysmonCounters->setFocus();
+        QTest::keyClick(r.tab.sgSysmonCounters, Qt::Key_F3);
+        QCOMPARE(r.script.questions, QStringList { u"Expression not found.  Scroll to the top?"_s });
+        QCOMPARE(r.sections.currentRow(), 1);
+
+        // Only on the first tab.
+        r.control<QTabWidget>(u"tabControls"_s)->setCurrentIndex(1);
+        auto *files = r.control<QWidget>(u"sgFiles"_s);
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_F3);
+        QCOMPARE(r.sections.currentRow(), 1);
+        QCOMPARE(r.script.questions.size(), 1);
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
     void saveAndLoadCountersGoThroughTheWorkingFoldersFile()
     {
         Running &r = start();
@@ -388,10 +443,39 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // Every file the window writes follows the last counter set file read: with its byte-order mark
+    // when it had one, otherwise UTF-8 without a mark.
+    void savesAndExportsFollowTheLastCounterSetFileRead()
+    {
+        QVERIFY(writeBytes(u"SysmonCounters.ini"_s,
+                           "\xEF\xBB\xBF"
+                           "A[+]B[+]C[+]Count[+]\r\n"));
+        Running &r = start();
+        const QString saved = filePath(u"saved.ini"_s);
+        const QString csv = filePath(u"set.csv"_s);
+        r.script.saveAnswers = { saved, csv };
+        r.tab.btSaveCounters->click();
+        r.tab.btExportOne->click();
+        QCOMPARE(readBytes(saved),
+                 QByteArray("\xEF\xBB\xBF"
+                            "A[+]B[+]C[+]Count[+]\r\n"));
+        QVERIFY(readBytes(csv).startsWith("\xEF\xBB\xBF"
+                                          "Section,"));
+
+        const QString plain = filePath(u"plain.ini"_s);
+        QVERIFY(writeBytes(plain, "P[+]Q[+]R[+]Count[+]\r\n"));
+        r.script.openAnswers = { { plain } };
+        r.tab.btLoadCounters->click();
+        r.script.saveAnswers = { saved };
+        r.tab.btSaveCounters->click();
+        QCOMPARE(readBytes(saved), QByteArray("P[+]Q[+]R[+]Count[+]\r\n"));
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
     void exportWritesTheCounterSetWithTheDigestTabsDelimiter()
     {
         Running &r = start();
-        r.window.paDigest->edDelimiter->setText(u" ;; "_s);
+        r.control<QLineEdit>(u"edDelimiter"_s)->setText(u" ;; "_s);
         const QString csv = filePath(u"counters.csv"_s);
         r.script.saveAnswers = { csv };
         r.tab.btExportOne->click();
@@ -402,6 +486,35 @@ private slots:
         r.tab.btExportOne->click(); // cancelled
         QCOMPARE(r.status(1), u"Data exported to "_s + csv);
         QVERIFY(r.script.errors.isEmpty());
+    }
+
+    // After Load Sysmon File the shared open dialog offers the report; accepting it in Load
+    // Counters must not put the report in place of the default counter set.
+    void loadCountersRefusesAFileWithoutSeparators()
+    {
+        const QByteArray defaultBytes = "Default[+]T[+]U[+]PerSec[+]\r\n";
+        QVERIFY(writeBytes(u"SysmonCounters.ini"_s, defaultBytes));
+        Running &r = start();
+        const QString report = filePath(u"monday.txt"_s);
+        QVERIFY(writeBytes(report, "Sybase Adaptive Server Enterprise\r\nKernel Utilization\r\n"));
+        r.script.openAnswers = { { report }, { report } };
+        r.control<QPushButton>(u"btOpenLoadSysmonFile"_s)->click();
+        r.tab.btLoadCounters->click();
+        QCOMPARE(r.script.errors,
+                 QStringList { u"APP. ERR (btLoadCountersClick):  '"_s + report +
+                               u"' is not a counter set file: no line holds [+]."_s });
+        QCOMPARE(readBytes(u"SysmonCounters.ini"_s), defaultBytes);
+        QCOMPARE(r.counters.rows(), 2);
+        QCOMPARE(r.counterSetRow(1).at(0), u"Default"_s);
+
+        // An empty file is an empty counter set.
+        const QString empty = filePath(u"empty.ini"_s);
+        QVERIFY(writeBytes(empty, QByteArray()));
+        r.script.openAnswers = { { empty } };
+        r.tab.btLoadCounters->click();
+        QCOMPARE(r.script.errors.size(), 1);
+        QCOMPARE(readBytes(u"SysmonCounters.ini"_s), QByteArray());
+        QCOMPARE(r.counterSetRow(1), QStringList(4));
     }
 
     void badFilesAndFoldersShowTheCommandsErrorAndChangeNothing()

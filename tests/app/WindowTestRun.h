@@ -3,8 +3,6 @@
 #include "ScriptedDialogs.h"
 #include "TfmQuorvel.h"
 
-#include "common/TextLineList.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,12 +11,11 @@
 
 #include <memory>
 
-// One run of the program: the process-wide line buffer, scripted dialogs and the window.
+// One run of the program: scripted dialogs and the window.
 struct WindowRun
 {
-    TextLineList vStrList;
     ScriptedDialogs dialogs;
-    TfmQuorvel window { vStrList, &dialogs };
+    TfmQuorvel window { &dialogs };
     ScriptedUi &script = dialogs.script;
 
     template <class T> T *control(const QString &name) const { return window.findChild<T *>(name); }

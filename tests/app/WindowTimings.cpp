@@ -8,11 +8,9 @@
 //   xvfb-run -a build/tests/app/quorvel_window_timings wideparse 1
 #include "GridView.h"
 #include "ReportMemo.h"
-#include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
 
 #include "common/Failure.h"
-#include "common/TextLineList.h"
 #include "report/ReportLoader.h"
 
 #include <QAbstractItemView>
@@ -75,6 +73,7 @@ QString writeLongLine(const QTemporaryDir &dir, int megabytes)
 
 void measureLoad(TfmQuorvel &window, const QString &path)
 {
+    auto *memo = window.findChild<ReportMemo *>(QStringLiteral("meSysmon"));
     QStringList lines;
     try {
         report("read and split the file", millisecondsOf([&] { lines = ReportLoader::load(path); }));
@@ -86,18 +85,18 @@ void measureLoad(TfmQuorvel &window, const QString &path)
     report("snapshot for the parser", millisecondsOf([&] { lines = window.reportLines(); }));
     try {
         report("show the report view and paint it", millisecondsOf([&] {
-                   window.meSysmon->showReport();
-                   window.meSysmon->viewport()->repaint();
+                   memo->showReport();
+                   memo->viewport()->repaint();
                }));
         report("load again while the view shows", millisecondsOf([&] {
                    window.replaceReportLines(ReportLoader::load(path));
-                   window.meSysmon->viewport()->repaint();
+                   memo->viewport()->repaint();
                }));
         report("scroll to the end and paint", millisecondsOf([&] {
-                   window.meSysmon->moveCursor(QTextCursor::End);
-                   window.meSysmon->viewport()->repaint();
+                   memo->moveCursor(QTextCursor::End);
+                   memo->viewport()->repaint();
                }));
-        report("hide the report view (Esc)", millisecondsOf([&] { window.meSysmon->hideReport(); }));
+        report("hide the report view (Esc)", millisecondsOf([&] { memo->hideReport(); }));
     } catch (const Failure &failure) {
         std::printf("the report view refused: %s\n", qPrintable(failure.message()));
     }
@@ -115,14 +114,15 @@ void measureWideParse(TfmQuorvel &window, int megabytes)
     std::printf("a subheading of %d MB over 1000 counter lines\n", megabytes);
     window.replaceReportLines(lines);
 
-    SetupCountersPanel &panel = *window.paSetupCounters;
-    report("parse, the section table showing", millisecondsOf([&] { panel.btDivideIntoSubs->click(); }));
-    report("paint the section table", millisecondsOf([&] { panel.sgSysmonSections->viewport()->repaint(); }));
+    auto *sections = window.findChild<GridView *>(QStringLiteral("sgSysmonSections"));
+    auto *parse = window.findChild<QPushButton *>(QStringLiteral("btDivideIntoSubs"));
+    report("parse, the section table showing", millisecondsOf([&] { parse->click(); }));
+    report("paint the section table", millisecondsOf([&] { sections->viewport()->repaint(); }));
     report("scroll the section table to the end and paint", millisecondsOf([&] {
-               panel.sgSysmonSections->scrollToBottom();
-               panel.sgSysmonSections->viewport()->repaint();
+               sections->scrollToBottom();
+               sections->viewport()->repaint();
            }));
-    QComboBox *box = panel.cbSubCategory1;
+    auto *box = window.findChild<QComboBox *>(QStringLiteral("cbSubCategory1"));
     report("open the subsection box's list and paint it", millisecondsOf([&] {
                box->showPopup();
                box->view()->viewport()->repaint();
@@ -140,12 +140,11 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    TextLineList vStrList;
     QApplication app(argc, argv);
     const QString mode = app.arguments().value(1, QStringLiteral("startup"));
     const int megabytes = app.arguments().value(2, QStringLiteral("10")).toInt();
 
-    TfmQuorvel window(vStrList);
+    TfmQuorvel window;
     QObject::connect(&window, &TfmQuorvel::startupFinished, &app, [&] {
         report("start-up to a usable window", double(sinceStart.nsecsElapsed()) / 1e6);
         QTemporaryDir dir;

@@ -1,6 +1,5 @@
 #include "common/TextFile.h"
 #include "common/Failure.h"
-#include "common/TextLineList.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,23 +126,24 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("keep.csv") });
 }
 
-TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
+TEST(TextFile, WritesInTheEncodingOfTheFileItFollows)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("SysmonCounters.ini"));
     const QString out = dir.filePath(QStringLiteral("out.txt"));
-    TextLineList list;
+    const auto writeFollowing = [&](const QStringList &lines, TextEncoding found) {
+        TextFile::write(out, lines, TextFile::writeEncodingFor(found));
+    };
 
-    list.lines = QStringList { QStringLiteral("ä") };
-    list.saveToFile(out);
+    writeFollowing({ QStringLiteral("ä") }, TextEncoding::Utf8);
     EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n")); // nothing read yet: UTF-8, no mark
 
     writeBytes(ini,
                QByteArray("\xEF\xBB\xBF"
                           "x\r\n"));
-    list.loadFromFile(ini);
-    EXPECT_EQ(list.lines, QStringList { QStringLiteral("x") });
-    list.saveToFile(out);
+    TextFile::Content read = TextFile::read(ini);
+    EXPECT_EQ(read.lines, QStringList { QStringLiteral("x") });
+    writeFollowing(read.lines, read.encoding);
     EXPECT_EQ(readBytes(out),
               QByteArray("\xEF\xBB\xBF"
                          "x\r\n"));
@@ -152,16 +152,14 @@ TEST(TextLineList, WritesInTheEncodingOfTheLastFileRead)
                QByteArray("\xFF\xFE"
                           "y\0",
                           4));
-    list.loadFromFile(ini);
-    list.lines = QStringList { QStringLiteral("z") };
-    list.saveToFile(out);
+    writeFollowing({ QStringLiteral("z") }, TextFile::read(ini).encoding);
     EXPECT_EQ(readBytes(out),
               QByteArray("\xFF\xFE"
                          "z\0\r\0\n\0",
                          8));
 
     writeBytes(ini, QByteArray("\xE4\n")); // Windows-1252: written back as UTF-8 without a mark
-    list.loadFromFile(ini);
-    list.saveToFile(out);
+    read = TextFile::read(ini);
+    writeFollowing(read.lines, read.encoding);
     EXPECT_EQ(readBytes(out), QByteArray("\xC3\xA4\r\n"));
 }

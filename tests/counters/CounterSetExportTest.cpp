@@ -2,7 +2,7 @@
 #include "CounterTestTables.h"
 #include "ScriptedUi.h"
 #include "common/Failure.h"
-#include "common/TextLineList.h"
+#include "common/TextFile.h"
 #include "counters/CounterSet.h"
 
 #include <QFileInfo>
@@ -22,14 +22,14 @@ protected:
     QByteArray exported(const QString &delimiter)
     {
         ui.saveAnswers = { path };
-        CounterSetExport::exportCsv(counters, lineList, delimiter, ui);
+        CounterSetExport::exportCsv(counters, delimiter, encoding, ui);
         return readBytes(path);
     }
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"set.csv"_s);
     GridTable counters { CounterSet::columnCount };
-    TextLineList lineList;
+    TextEncoding encoding = TextEncoding::Utf8;
     ScriptedUi ui;
 };
 
@@ -47,13 +47,13 @@ TEST_F(CounterSetExportTest, EveryCellIsFollowedByTheTrimmedDelimiter)
     EXPECT_EQ(exported(u" \t "_s), "SectionSubSection1SubSection2Counter\r\n a,b Engine Busy...CPU %\r\n");
 }
 
-TEST_F(CounterSetExportTest, WritesInTheEncodingOfTheLastCounterSetFileRead)
+TEST_F(CounterSetExportTest, WritesInTheEncodingACounterSetFileWasFoundIn)
 {
     const QString marked = dir.filePath(u"marked.ini"_s);
     CounterTestTables::writeBytes(marked,
                                   "\xEF\xBB\xBF"
                                   "x[+]\r\n");
-    lineList.loadFromFile(marked);
+    encoding = TextFile::writeEncodingFor(TextFile::read(marked).encoding);
     counters.setCell(0, 1, u"Données"_s);
     EXPECT_EQ(exported(u";"_s),
               "\xEF\xBB\xBF"
@@ -64,14 +64,14 @@ TEST_F(CounterSetExportTest, WritesInTheEncodingOfTheLastCounterSetFileRead)
 
 TEST_F(CounterSetExportTest, CancelOrAnUnwritablePathWritesNothing)
 {
-    CounterSetExport::exportCsv(counters, lineList, u","_s, ui);
+    CounterSetExport::exportCsv(counters, u","_s, encoding, ui);
     EXPECT_TRUE(ui.status[1].isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
     CounterTestTables::writeBytes(path, "kept");
     for (const QString &target : { dir.filePath(u"missing/set.csv"_s), QString(path + u"/set.csv"_s) }) {
         ui.saveAnswers = { target };
-        EXPECT_THROW(CounterSetExport::exportCsv(counters, lineList, u","_s, ui), Failure);
+        EXPECT_THROW(CounterSetExport::exportCsv(counters, u","_s, encoding, ui), Failure);
         EXPECT_FALSE(QFileInfo::exists(target));
     }
     EXPECT_EQ(readBytes(path), "kept");

@@ -3,7 +3,7 @@
 #include "ScriptedUi.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
-#include "common/TextLineList.h"
+#include "common/TextFile.h"
 #include "counters/CounterCommandNames.h"
 #include "counters/CounterSet.h"
 #include "grid/GridTable.h"
@@ -62,8 +62,7 @@ TEST(CounterSetFile, SaveAndLoadRoundTripKeepsTextsAndTheMark)
                " Disk [+] x [+][+]persec[+]\r\n");
     GridTable counters(4);
     CounterSet::reset(counters);
-    TextLineList list;
-    CounterSetFile::load(counters, list, path);
+    const TextEncoding found = CounterSetFile::load(counters, path);
     ASSERT_EQ(counters.rows(), 3);
     EXPECT_EQ(counters.cell(0, 0), QStringLiteral("Section"));
     EXPECT_EQ(row(counters, 1),
@@ -74,7 +73,7 @@ TEST(CounterSetFile, SaveAndLoadRoundTripKeepsTextsAndTheMark)
               (QStringList { QStringLiteral(" Disk "), QStringLiteral(" x "), QString(), QStringLiteral("persec") }));
 
     const QString saved = dir.filePath(QStringLiteral("saved.ini"));
-    CounterSetFile::save(counters, list, saved);
+    CounterSetFile::save(counters, saved, TextFile::writeEncodingFor(found));
     EXPECT_EQ(readBytes(saved),
               QByteArray("\xEF\xBB\xBF"
                          "Kernel Utilization[+]Engine Busy...[+]Engine 0[+]CPU %[+]\r\n"
@@ -88,14 +87,13 @@ TEST(CounterSetFile, AnUnreadableOrBinaryFileLeavesTheCounterSetAlone)
     CounterSet::reset(counters);
     CounterSet::append(counters,
                        { QStringLiteral("S"), QStringLiteral("T"), QStringLiteral("U"), QStringLiteral("PerSec") });
-    TextLineList list;
-    EXPECT_THROW(CounterSetFile::load(counters, list, dir.filePath(QStringLiteral("missing.ini"))), Failure);
+    EXPECT_THROW(CounterSetFile::load(counters, dir.filePath(QStringLiteral("missing.ini"))), Failure);
     const QString binary = dir.filePath(QStringLiteral("binary.ini"));
     writeBytes(binary,
                QByteArray("\x7F"
                           "ELF\0\0\x01[+]",
                           10));
-    EXPECT_THROW(CounterSetFile::load(counters, list, binary), Failure);
+    EXPECT_THROW(CounterSetFile::load(counters, binary), Failure);
     EXPECT_EQ(
         row(counters, 1),
         (QStringList { QStringLiteral("S"), QStringLiteral("T"), QStringLiteral("U"), QStringLiteral("PerSec") }));
@@ -103,7 +101,7 @@ TEST(CounterSetFile, AnUnreadableOrBinaryFileLeavesTheCounterSetAlone)
     GridTable empty(4);
     CounterSet::reset(empty);
     const QString saved = dir.filePath(QStringLiteral("empty.ini"));
-    CounterSetFile::save(empty, list, saved);
+    CounterSetFile::save(empty, saved, TextEncoding::Utf8);
     EXPECT_EQ(readBytes(saved), QByteArray("[+][+][+][+]\r\n"));
 }
 
@@ -129,12 +127,11 @@ protected:
     void loadPicked(const QString &path)
     {
         ui.openAnswers = { { path } };
-        CounterSetFile::loadCounters(counters, lineList, ui);
+        CounterSetFile::loadCounters(counters, ui);
     }
 
     CounterTestTables::WorkingFolder folder;
     GridTable counters { CounterSet::columnCount };
-    TextLineList lineList;
     ScriptedUi ui;
 };
 
@@ -142,13 +139,13 @@ protected:
 
 TEST_F(CounterSetFileCommands, SaveWritesThePickedFileOrNothing)
 {
-    CounterSetFile::saveCounters(counters, lineList, ui);
+    CounterSetFile::saveCounters(counters, TextEncoding::Utf8, ui);
     EXPECT_EQ(ui.savePresets, QStringList { u"*.ini"_s });
     EXPECT_TRUE(QDir().isEmpty());
     EXPECT_TRUE(ui.status[1].isEmpty());
 
     ui.saveAnswers = { file(u"mine.ini"_s) };
-    CounterSetFile::saveCounters(counters, lineList, ui);
+    CounterSetFile::saveCounters(counters, TextEncoding::Utf8, ui);
     EXPECT_EQ(CounterTestTables::readBytes(file(u"mine.ini"_s)), "On screen[+]T[+]U[+]PerSec[+]\r\n");
     EXPECT_EQ(ui.status[1], u"Counters Exported to "_s + file(u"mine.ini"_s));
     EXPECT_FALSE(QFileInfo::exists(defaultFile));
@@ -160,7 +157,7 @@ TEST_F(CounterSetFileCommands, ASaveThatCannotBeWrittenShowsItsErrorAndLeavesNoF
     for (const QString &target : { file(u"missing/set.ini"_s), file(u"kept.ini/set.ini"_s) }) {
         ui.saveAnswers = { target };
         CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::saveCounters),
-                          [&] { CounterSetFile::saveCounters(counters, lineList, ui); });
+                          [&] { CounterSetFile::saveCounters(counters, TextEncoding::Utf8, ui); });
         EXPECT_FALSE(QFileInfo::exists(target));
     }
     ASSERT_EQ(ui.errors.size(), 2);
@@ -190,7 +187,7 @@ TEST_F(CounterSetFileCommands, LoadMakesThePickedFileTheDefaultAndLoadsIt)
 
     // Cancelling reloads the default too, dropping what was added since.
     CounterSet::append(counters, { u"Added since"_s, QString(), QString(), QString() });
-    CounterSetFile::loadCounters(counters, lineList, ui);
+    CounterSetFile::loadCounters(counters, ui);
     EXPECT_EQ(counters.rows(), 3);
     EXPECT_TRUE(ui.errors.isEmpty());
 }
@@ -229,10 +226,11 @@ TEST_F(CounterSetFileCommands, AMarkedDefaultFileMakesTheNextSaveMarked)
                                   "\xEF\xBB\xBF"
                                   "D\xC3\xA9"
                                   "bit[+]T[+]U[+]PerSec[+]\r\n");
-    CounterSetFile::loadDefault(counters, lineList, ui);
+    const std::optional<TextEncoding> found = CounterSetFile::loadDefault(counters, ui);
     EXPECT_EQ(counters.cell(0, 1), u"Débit"_s);
+    ASSERT_TRUE(found);
     ui.saveAnswers = { file(u"saved.ini"_s) };
-    CounterSetFile::saveCounters(counters, lineList, ui);
+    CounterSetFile::saveCounters(counters, TextFile::writeEncodingFor(*found), ui);
     EXPECT_EQ(CounterTestTables::readBytes(file(u"saved.ini"_s)),
               "\xEF\xBB\xBF"
               "D\xC3\xA9"
@@ -246,7 +244,7 @@ TEST_F(CounterSetFileCommands, LongLinesAndManyRowsLoad)
     for (int i = 0; i < 5000; ++i)
         bytes += "S" + QByteArray::number(i) + "[+]T[+]U[+]Count[+]\r\n";
     CounterTestTables::writeBytes(defaultFile, bytes);
-    CounterSetFile::loadDefault(counters, lineList, ui);
+    CounterSetFile::loadDefault(counters, ui);
     EXPECT_TRUE(ui.errors.isEmpty());
     // The megabyte line without separators fills a row with empty texts, which the next line reuses.
     ASSERT_EQ(counters.rows(), 5002);
@@ -277,7 +275,7 @@ TEST_F(CounterSetFileCommands, AFileTooLargeForACounterSetIsRefusedAndChangesNot
     ASSERT_TRUE(QFile::remove(defaultFile));
     ASSERT_TRUE(QFile::copy(huge, defaultFile));
     const qsizetype errorsBefore = ui.errors.size();
-    CounterSetFile::loadDefault(counters, lineList, ui);
+    CounterSetFile::loadDefault(counters, ui);
     ASSERT_EQ(ui.errors.size(), errorsBefore + 1);
     EXPECT_TRUE(ui.errors.last().startsWith(u"APP. ERR (LoadCountersFromIniFile):  "_s))
         << ui.errors.last().toStdString();
@@ -289,7 +287,7 @@ TEST_F(CounterSetFileCommands, AFileTooLargeForACounterSetIsRefusedAndChangesNot
     // Exactly at the limit is still a counter set file.
     const QByteArray line = "A[+]B[+]C[+]Count[+]\r\n";
     CounterTestTables::writeBytes(defaultFile, line + QByteArray(CounterSetFile::maxFileBytes - line.size(), ' '));
-    CounterSetFile::loadDefault(counters, lineList, ui);
+    CounterSetFile::loadDefault(counters, ui);
     EXPECT_EQ(ui.errors.size(), errorsBefore + 1);
     EXPECT_EQ(ui.status[1], u"Counters Loaded from SysmonCounters.ini"_s);
 }
