@@ -1,5 +1,6 @@
 #include "counters/CounterSelection.h"
 #include "CounterTestTables.h"
+#include "RealReportsExpected.h"
 #include "ScriptedUi.h"
 #include "common/TextRules.h"
 #include "counters/CounterSet.h"
@@ -136,8 +137,10 @@ TEST_F(CounterSelectionTest, MatchingAddsEveryRowWhoseNamesContainTheSearch)
 TEST_F(CounterSelectionTest, MatchingAgainstAReportAddsTheSamplingStartRow)
 {
     QFile report(QStringLiteral(QUORVEL_REAL_REPORTS "/ase160_spec_tpcc_notes.txt"));
-    if (!report.open(QIODevice::ReadOnly))
+    if (!report.open(QIODevice::ReadOnly)) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
         GTEST_SKIP() << "real reports are not present";
+    }
     const QStringList lines = QString::fromUtf8(report.readAll()).split(u'\n');
 
     // Header-field rows as a parse writes them (label with its ':', then the value), and counter rows
@@ -176,8 +179,10 @@ TEST_F(CounterSelectionTest, MatchingAgainstAReportAddsTheSamplingStartRow)
 TEST_F(CounterSelectionTest, MatchingAgainstAParsedReportTakesHeaderFieldRowsToo)
 {
     const QString path = QStringLiteral(QUORVEL_REAL_REPORTS "/ase160_spec_tpcc_notes.txt");
-    if (!QFile::exists(path))
+    if (!QFile::exists(path)) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
         GTEST_SKIP() << "real reports are not present";
+    }
     ParsedReport parsed;
     ASSERT_FALSE(parsed.parse(ReportLoader::load(path)).failed);
     const QString pool = u".ThreadPool : syb_default_pool"_s;

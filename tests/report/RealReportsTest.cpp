@@ -2,6 +2,7 @@
 // without a failure, and a handful of rows per report, checked by hand against the report text,
 // read as expected. Skipped when the folder is absent.
 #include "ParsedReport.h"
+#include "RealReportsExpected.h"
 #include "report/ReportLoader.h"
 
 #include <QDir>
@@ -121,8 +122,10 @@ QString text(const char *s)
 
 TEST(RealReports, EveryReportParsesAndItsCheckedRowsReadAsInTheReport)
 {
-    if (!QFileInfo(realReports).isDir())
+    if (!QFileInfo(realReports).isDir()) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
         GTEST_SKIP() << "no real reports beside the repository";
+    }
     const QStringList files = QDir(realReports).entryList({ QStringLiteral("*.txt") }, QDir::Files, QDir::Name);
     ASSERT_EQ(files.size(), qsizetype(expectedReports.size()));
     for (const ExpectedReport &expected : expectedReports) {
@@ -143,8 +146,10 @@ TEST(RealReports, EveryReportParsesAndItsCheckedRowsReadAsInTheReport)
 
 TEST(RealReports, AHeadingLineLeavesAnOpenEngineBlockOpen)
 {
-    if (!QFileInfo(realReports).isDir())
+    if (!QFileInfo(realReports).isDir()) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
         GTEST_SKIP() << "no real reports beside the repository";
+    }
     // "Max Outstanding I/Os  per sec ..." starts in the first column, so it is a heading and not
     // the column headings that would end the engine block above it: its "n/a" lines, read as
     // engine lines without a '%', write no rows.
