@@ -50,7 +50,6 @@ public:
 
     // The grid tables: the only store of the run.
     GridTable sgSysmonSections;
-    GridTable sgSpinlocks;
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;

@@ -1,6 +1,7 @@
 #include "SectionsCommand.h"
 
 #include "ConsoleUi.h"
+#include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
 #include "grid/DelimitedLines.h"
@@ -137,11 +138,13 @@ int run(const QStringList &arguments, std::FILE *out, std::FILE *errors)
     }
 
     GridTable sections(SectionTableLayout::columnCount);
-    GridTable spinlocks(5);
     CategoryLists lists;
     ConsoleUi ui(errors);
     bool abortFlag = false;
-    const ParseOutcome outcome = ReportParser(sections, spinlocks, lists, ui, abortFlag).run(report);
+    const std::optional<QString> parseFailure =
+        CommandGuard::failureOf([&] { ReportParser(sections, lists, ui, abortFlag).run(report); });
+    if (parseFailure)
+        print(errors, QStringLiteral("quorvel-cli: ") % options.report % QStringLiteral(": ") % *parseFailure % u'\n');
 
     try {
         writeLines(tableLines(sections, options.delimiter), options.output, out);
@@ -149,7 +152,7 @@ int run(const QStringList &arguments, std::FILE *out, std::FILE *errors)
         print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
         return CannotRun;
     }
-    return outcome.failed ? ParseFailed : Success;
+    return parseFailure ? ParseFailed : Success;
 }
 
 } // namespace SectionsCommand

@@ -65,7 +65,8 @@ TEST(SectionsCommand, AParseFailureStillWritesTheTableAndExitsWith1)
                                    QStringLiteral("--delimiter"), QStringLiteral(";;") });
     EXPECT_EQ(failed.exitStatus, 1);
     EXPECT_EQ(failed.out, bytesOf(data + QStringLiteral("failing-expected.csv")));
-    EXPECT_EQ(failed.err, QByteArray("APP. ERR (DivideIntoSubs):  '12x' is not a valid integer value\n"));
+    const QByteArray report = (data + QStringLiteral("failing-report.txt")).toLocal8Bit();
+    EXPECT_EQ(failed.err, "quorvel-cli: " + report + ": '12x' is not a valid integer value\n");
 }
 
 TEST(SectionsCommand, UnreadableReportsAndWrongCommandLinesExitWith2)
