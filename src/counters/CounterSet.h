@@ -10,6 +10,11 @@ inline constexpr TableHeader header { u"Section", u"SubSection1", u"SubSection2"
 inline constexpr int columnCount = header.columnCount();
 inline constexpr int typeColumn = 3;
 
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
+
 // The emptied counter set with its header row.
 inline void reset(GridTable &counters)
 {

@@ -17,6 +17,11 @@ enum Column {
 inline constexpr TableHeader header { QStringView(), u"Sysmon Counter", u"Type", u"Avg" };
 inline constexpr int fixedColumnCount = header.columnCount();
 
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
+
 // The empty digest table: the four fixed columns only, every cell empty, two rows, the header
 // texts in row 0.
 inline void reset(GridTable &digest)

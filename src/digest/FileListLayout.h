@@ -14,6 +14,11 @@ enum Column {
 inline constexpr TableHeader header { QStringView(), u"Path to Sysmon File" };
 inline constexpr int columnCount = header.columnCount();
 
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
+
 // The empty list: every cell empty, two rows, the header texts in row 0.
 inline void reset(GridTable &files)
 {

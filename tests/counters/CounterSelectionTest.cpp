@@ -238,7 +238,7 @@ TEST_F(CounterSelectionTest, DeleteRemovesOnlyTheCurrentRowAndClearEmptiesTheSet
     CounterSelection::clearCounters(counters);
     EXPECT_EQ(counters.rows(), 2);
     EXPECT_EQ(counterRow(counters, 1), QStringList(4));
-    EXPECT_EQ(counterRow(counters, 0), CounterSet::header.texts());
+    EXPECT_EQ(counterRow(counters, 0), CounterSet::headerTexts());
     counters.setRows(4); // no old text comes back when the set grows again
     EXPECT_EQ(counterRow(counters, 3), QStringList(4));
 }
