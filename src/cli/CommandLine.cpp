@@ -1,12 +1,14 @@
 #include "CommandLine.h"
 
 #include "CliCommand.h"
+#include "ConsoleUi.h"
 #include "SectionsCommand.h"
 #include "common/Failure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -22,12 +24,6 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<SectionsCommand>());
     return commands;
-}
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
 }
 
 QCommandLineOption helpOption()
@@ -61,7 +57,7 @@ QString commandList(const std::vector<std::unique_ptr<CliCommand>> &commands)
 
 int wrongLine(std::FILE *errors, const QString &problem, const QString &help)
 {
-    print(errors, program % QStringLiteral(": ") % problem % u'\n' % help);
+    ConsoleUi::print(errors, program % QStringLiteral(": ") % problem % u'\n' % help);
     return CliCommand::CannotRun;
 }
 
@@ -76,7 +72,7 @@ int runCommand(CliCommand &command, const QStringList &arguments, std::FILE *out
     if (!parser.parse(arguments))
         return wrongLine(errors, parser.errorText(), helpText);
     if (parser.isSet(help)) {
-        print(out, helpText);
+        ConsoleUi::print(out, helpText);
         return CliCommand::Success;
     }
     try {
@@ -107,7 +103,7 @@ int run(const QStringList &arguments, std::FILE *out, std::FILE *errors)
         return wrongLine(errors, parser.errorText(), helpText);
     const QStringList rest = parser.positionalArguments();
     if (parser.isSet(help) || rest.value(0) == u"help") {
-        print(out, helpText);
+        ConsoleUi::print(out, helpText);
         return CliCommand::Success;
     }
     if (rest.isEmpty())

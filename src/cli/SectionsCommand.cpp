@@ -17,12 +17,6 @@
 
 namespace {
 
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
-
 QStringList tableLines(const GridTable &sections, const QString &typedDelimiter)
 {
     return DelimitedLines::of(sections, 0, sections.rows() - 1, SectionTableLayout::columnCount,
@@ -99,7 +93,7 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
     try {
         report = ReportLoader::load(report_);
     } catch (const Failure &failure) {
-        print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
+        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
         return CannotRun;
     }
 
@@ -110,12 +104,13 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
     const std::optional<QString> parseFailure =
         CommandGuard::failureOf([&] { ReportParser(sections, lists, ui, abortFlag).run(report); });
     if (parseFailure)
-        print(errors, QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
+        ConsoleUi::print(errors,
+                         QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
 
     try {
         writeLines(tableLines(sections, delimiter_), output_, out);
     } catch (const Failure &failure) {
-        print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
+        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
         return CannotRun;
     }
     return parseFailure ? Failed : Success;
