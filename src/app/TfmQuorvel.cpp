@@ -31,8 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int spinlockColumnCount = 5;
-
 enum Tab {
     SetupCountersTab = 0,
     SysmonFilesTab = 1,
@@ -58,7 +56,6 @@ QString helpText(int tab)
 TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     QMainWindow(parent),
     sgSysmonSections(SectionTableLayout::columnCount),
-    sgSpinlocks(spinlockColumnCount),
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
     sgSysmonDigest(DigestTableLayout::fixedColumnCount)
@@ -66,7 +63,6 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
     sgSysmonSections.setObjectName(u"sgSysmonSections"_s);
-    sgSpinlocks.setObjectName(u"sgSpinlocks"_s);
     sgSysmonCounters.setObjectName(u"sgSysmonCounters"_s);
     sgFiles.setObjectName(u"sgFiles"_s);
     sgSysmonDigest.setObjectName(u"sgSysmonDigest"_s);
@@ -323,8 +319,9 @@ void TfmQuorvel::btOpenSysmonFileClick()
 void TfmQuorvel::btDivideIntoSubsClick()
 {
     const BusyGuard::Scope busy(*busy_);
-    // The parser shows its own error box and returns normally; after a failure the lists are as
-    // far as it got (empty when it failed before the line scan ended), and so are the boxes.
-    ReportParser(sgSysmonSections, sgSpinlocks, categoryLists, ui(), bAbort).run(reportLines());
+    // After a failure the lists are as far as the parse got (empty when it failed before the line
+    // scan ended), and so are the boxes.
+    CommandGuard::run(ui(), u"DivideIntoSubs"_s,
+                      [this] { ReportParser(sgSysmonSections, categoryLists, ui(), bAbort).run(reportLines()); });
     paSetupCounters->setCategoryItems(categoryLists);
 }

@@ -49,7 +49,6 @@ public:
 
     // The grid tables: the only store of the run.
     GridTable sgSysmonSections;
-    GridTable sgSpinlocks;
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;

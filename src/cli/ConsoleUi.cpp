@@ -1,9 +1,14 @@
 #include "ConsoleUi.h"
 
+void ConsoleUi::print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
 void ConsoleUi::error(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().append('\n').constData(), errors_);
-    std::fflush(errors_);
+    print(errors_, text % u'\n');
 }
 
 void ConsoleUi::info(const QString &text)

@@ -20,6 +20,9 @@ public:
     QStringList openFiles(bool, const std::optional<QString> &) override { return {}; }
     QString saveFile(const QString &) override { return {}; }
 
+    // Writes `text` as it stands, in the local encoding, and flushes the stream.
+    static void print(std::FILE *stream, const QString &text);
+
 private:
     std::FILE *errors_;
 };

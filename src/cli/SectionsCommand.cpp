@@ -1,6 +1,7 @@
 #include "SectionsCommand.h"
 
 #include "ConsoleUi.h"
+#include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
 #include "grid/DelimitedLines.h"
@@ -10,67 +11,11 @@
 #include "report/ReportParser.h"
 #include "report/SectionTableLayout.h"
 
+#include <QCommandLineParser>
+
 #include <optional>
 
-namespace SectionsCommand {
-
 namespace {
-
-struct Options
-{
-    QString report;
-    QString delimiter = QStringLiteral(",");
-    QString output; // empty: standard output
-    bool help = false;
-};
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
-
-// Reads "--name VALUE" and "--name=VALUE"; returns the value or nothing when `argument` is not
-// that option. Throws Failure when the value is missing.
-std::optional<QString> optionValue(const QString &name, const QStringList &arguments, qsizetype &i)
-{
-    const QString &argument = arguments[i];
-    if (argument.startsWith(name + u'='))
-        return argument.mid(name.size() + 1);
-    if (argument != name)
-        return std::nullopt;
-    if (++i >= arguments.size())
-        throw Failure(name % QStringLiteral(" needs a value."));
-    return arguments[i];
-}
-
-Options optionsFrom(const QStringList &arguments)
-{
-    Options options;
-    bool reportGiven = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == u"--help" || argument == u"-h") {
-            options.help = true;
-        } else if (auto delimiter = optionValue(QStringLiteral("--delimiter"), arguments, i)) {
-            options.delimiter = *delimiter;
-        } else if (auto output = optionValue(QStringLiteral("--output"), arguments, i)) {
-            if (output->isEmpty())
-                throw Failure(QStringLiteral("--output needs a file name."));
-            options.output = *output;
-        } else if (argument.startsWith(u'-') && argument != u"-") {
-            throw Failure(QStringLiteral("Unknown option ") % argument % u'.');
-        } else if (reportGiven) {
-            throw Failure(QStringLiteral("Only one report can be given."));
-        } else {
-            options.report = argument;
-            reportGiven = true;
-        }
-    }
-    if (!options.help && !reportGiven)
-        throw Failure(QStringLiteral("No report given."));
-    return options;
-}
 
 QStringList tableLines(const GridTable &sections, const QString &typedDelimiter)
 {
@@ -92,20 +37,34 @@ void writeLines(const QStringList &lines, const QString &output, std::FILE *out)
 
 } // namespace
 
-QString usage()
+SectionsCommand::SectionsCommand() :
+    delimiterOption_(QStringLiteral("delimiter"),
+                     QStringLiteral("The text written after every cell, with blanks and control characters removed "
+                                    "at both ends (\",\" by default; nothing when only blanks remain)."),
+                     QStringLiteral("D"), QStringLiteral(",")),
+    outputOption_(QStringLiteral("output"), QStringLiteral("Write to FILE, replacing it, instead of standard output."),
+                  QStringLiteral("FILE"))
+{ }
+
+QString SectionsCommand::summary() const
+{
+    return QStringLiteral("Parse one Sysmon report and write its section table as delimited text.");
+}
+
+void SectionsCommand::describe(QCommandLineParser &parser) const
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Parses the Sysmon report REPORT as \"Parse Sections\" does in the window and writes the\n"
+                       "section table: every row (the header row and blank rows included), columns Section to\n"
+                       "Idle %, each cell followed by the delimiter, lines ended by CR LF, in UTF-8."));
+    parser.addOption(delimiterOption_);
+    parser.addOption(outputOption_);
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The Sysmon report to parse."));
+}
+
+QString SectionsCommand::helpEnding() const
 {
     return QStringLiteral(
-        "Usage: quorvel-cli sections REPORT [--delimiter D] [--output FILE]\n"
-        "\n"
-        "Parses the Sysmon report REPORT as \"Parse Sections\" does in the window and writes the\n"
-        "section table: every row (the header row and blank rows included), columns Section to\n"
-        "Idle %, each cell followed by the delimiter, lines ended by CR LF, in UTF-8.\n"
-        "\n"
-        "Options:\n"
-        "  --delimiter D   the text written after every cell, with blanks and control characters\n"
-        "                  removed at both ends (\",\" by default; nothing when only blanks remain)\n"
-        "  --output FILE   write to FILE, replacing it, instead of standard output\n"
-        "  --help          show this text\n"
         "\n"
         "Exit status:\n"
         "  0  the report was parsed\n"
@@ -114,42 +73,45 @@ QString usage()
         "  2  the report cannot be read, the output cannot be written, or the command line is wrong\n");
 }
 
-int run(const QStringList &arguments, std::FILE *out, std::FILE *errors)
+void SectionsCommand::take(const QCommandLineParser &parser)
 {
-    Options options;
-    try {
-        options = optionsFrom(arguments);
-    } catch (const Failure &failure) {
-        print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n' % usage());
-        return CannotRun;
-    }
-    if (options.help) {
-        print(out, usage());
-        return Success;
-    }
+    const QStringList reports = parser.positionalArguments();
+    if (reports.isEmpty())
+        throw Failure(QStringLiteral("No report given."));
+    if (reports.size() > 1)
+        throw Failure(QStringLiteral("Only one report can be given."));
+    report_ = reports.first();
+    delimiter_ = parser.value(delimiterOption_);
+    output_ = parser.value(outputOption_);
+    if (parser.isSet(outputOption_) && output_.isEmpty())
+        throw Failure(QStringLiteral("--output needs a file name."));
+}
 
+int SectionsCommand::run(std::FILE *out, std::FILE *errors)
+{
     QStringList report;
     try {
-        report = ReportLoader::load(options.report);
+        report = ReportLoader::load(report_);
     } catch (const Failure &failure) {
-        print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
+        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
         return CannotRun;
     }
 
     GridTable sections(SectionTableLayout::columnCount);
-    GridTable spinlocks(5);
     CategoryLists lists;
     ConsoleUi ui(errors);
     bool abortFlag = false;
-    const ParseOutcome outcome = ReportParser(sections, spinlocks, lists, ui, abortFlag).run(report);
+    const std::optional<QString> parseFailure =
+        CommandGuard::failureOf([&] { ReportParser(sections, lists, ui, abortFlag).run(report); });
+    if (parseFailure)
+        ConsoleUi::print(errors,
+                         QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
 
     try {
-        writeLines(tableLines(sections, options.delimiter), options.output, out);
+        writeLines(tableLines(sections, delimiter_), output_, out);
     } catch (const Failure &failure) {
-        print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
+        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
         return CannotRun;
     }
-    return outcome.failed ? ParseFailed : Success;
+    return parseFailure ? Failed : Success;
 }
-
-} // namespace SectionsCommand

@@ -1,20 +1,29 @@
 #pragma once
 
-#include <QStringList>
+#include "CliCommand.h"
 
-#include <cstdio>
+#include <QCommandLineOption>
 
 // `quorvel-cli sections REPORT [--delimiter D] [--output FILE]`: parses one report exactly as
 // "&Parse Sections" does and writes the whole section table (header row and blank rows included,
 // all ten columns) as delimited text: each cell followed by the delimiter, lines ended by CR LF,
-// UTF-8.
-namespace SectionsCommand {
+// UTF-8. A failed parse still writes the table as far as it got, and exits with 1.
+class SectionsCommand : public CliCommand
+{
+public:
+    SectionsCommand();
 
-enum ExitStatus { Success = 0, ParseFailed = 1, CannotRun = 2 };
+    QString name() const override { return QStringLiteral("sections"); }
+    QString summary() const override;
+    void describe(QCommandLineParser &parser) const override;
+    QString helpEnding() const override;
+    void take(const QCommandLineParser &parser) override;
+    int run(std::FILE *out, std::FILE *errors) override;
 
-QString usage();
-
-// `arguments` are those after "sections". Returns the exit status.
-int run(const QStringList &arguments, std::FILE *out = stdout, std::FILE *errors = stderr);
-
-} // namespace SectionsCommand
+private:
+    QCommandLineOption delimiterOption_;
+    QCommandLineOption outputOption_;
+    QString report_;
+    QString delimiter_;
+    QString output_; // empty: standard output
+};

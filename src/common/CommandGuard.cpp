@@ -14,19 +14,24 @@ QString errorText(const QString &errorName, const QString &message)
 
 bool run(Ui &ui, const QString &errorName, const std::function<void()> &command)
 {
-    QString message;
+    const std::optional<QString> failure = failureOf(command);
+    if (failure)
+        ui.error(errorText(errorName, *failure));
+    return !failure;
+}
+
+std::optional<QString> failureOf(const std::function<void()> &command)
+{
     try {
         command();
-        return true;
+        return std::nullopt;
     } catch (const Failure &failure) {
-        message = failure.message();
+        return failure.message();
     } catch (const std::bad_alloc &) {
-        message = QStringLiteral("Out of memory.");
+        return QStringLiteral("Out of memory.");
     } catch (const std::exception &e) {
-        message = QString::fromLocal8Bit(e.what());
+        return QString::fromLocal8Bit(e.what());
     }
-    ui.error(errorText(errorName, message));
-    return false;
 }
 
 } // namespace CommandGuard

@@ -91,6 +91,17 @@ bool equalsAnyCase(QStringView a, QStringView b)
     return true;
 }
 
+int indexOfItem(const QStringList &items, QStringView text)
+{
+    if (text.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (equalsAnyCase(items[i], text))
+            return int(i);
+    }
+    return -1;
+}
+
 QStringView piece(QStringView text, qsizetype position, qsizetype count)
 {
     if (position < 1)

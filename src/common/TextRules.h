@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The text conventions every command shares: positions count from 1, pieces clamp at both ends,
@@ -25,6 +26,9 @@ bool containsAnyCase(QStringView text, QStringView lowerNeedle);
 // 0-based index of `lowerNeedle` in `text` with ASCII letters folded, or -1.
 qsizetype indexOfAnyCase(QStringView text, QStringView lowerNeedle, qsizetype from = 0);
 bool equalsAnyCase(QStringView a, QStringView b);
+// The first item equal to `text` with ASCII letter case ignored, or -1. An empty text matches no
+// item.
+int indexOfItem(const QStringList &items, QStringView text);
 
 // The piece of `text` that starts at 1-based `position` and is `count` characters long. A piece
 // that would start before the first character starts at the first character and keeps its

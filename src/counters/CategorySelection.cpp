@@ -40,13 +40,7 @@ QStringList labelTexts(HeaderLabels labels)
 
 int indexOfItem(const QStringList &items, const QString &text)
 {
-    if (text.isEmpty())
-        return -1;
-    for (int i = 0; i < items.size(); ++i) {
-        if (TextRules::equalsAnyCase(items[i], text))
-            return i;
-    }
-    return -1;
+    return TextRules::indexOfItem(items, text);
 }
 
 std::optional<Setting> settingFor(const GridTable &sections, int row, int column, const CategoryLists &lists,

@@ -1,19 +1,6 @@
 #include "CounterSet.h"
 
-#include "grid/GridTable.h"
-
 namespace CounterSet {
-
-QStringList headerTexts()
-{
-    return { QStringLiteral("Section"), QStringLiteral("SubSection1"), QStringLiteral("SubSection2"),
-             QStringLiteral("Counter") };
-}
-
-void reset(GridTable &counters)
-{
-    counters.resetWithHeader(headerTexts());
-}
 
 int append(GridTable &counters, const QStringList &fields)
 {

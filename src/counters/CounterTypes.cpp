@@ -15,14 +15,7 @@ QStringList all()
 
 int indexOf(const QString &text)
 {
-    if (text.isEmpty())
-        return -1;
-    const QStringList types = all();
-    for (int i = 0; i < types.size(); ++i) {
-        if (TextRules::equalsAnyCase(types[i], text))
-            return i;
-    }
-    return -1;
+    return TextRules::indexOfItem(all(), text);
 }
 
 } // namespace CounterTypes

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringList>
-
-class GridTable;
+#include "grid/TableHeader.h"
 
 // The digest table: one row per picked counter, one report column per digested report headed by
 // its sample time. Column 0 is the narrow gutter the user drags rows by; it is never written.
@@ -15,13 +13,20 @@ enum Column {
     Average = 3,
     FirstReport = 4,
 };
-inline constexpr int fixedColumnCount = 4;
 
-// "", "Sysmon Counter", "Type" and "Avg".
-QStringList headerTexts();
+inline constexpr TableHeader header { QStringView(), u"Sysmon Counter", u"Type", u"Avg" };
+inline constexpr int fixedColumnCount = header.columnCount();
+
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
 
 // The empty digest table: the four fixed columns only, every cell empty, two rows, the header
 // texts in row 0.
-void reset(GridTable &digest);
+inline void reset(GridTable &digest)
+{
+    header.reset(digest);
+}
 
 } // namespace DigestTableLayout

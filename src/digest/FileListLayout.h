@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringList>
-
-class GridTable;
+#include "grid/TableHeader.h"
 
 // The file list: the reports a digest works through, one path per row, in digest order. Column 0 is
 // the narrow gutter the user drags rows by; it is never written.
@@ -12,12 +10,19 @@ enum Column {
     Gutter = 0,
     Path = 1,
 };
-inline constexpr int columnCount = 2;
 
-// "" and "Path to Sysmon File".
-QStringList headerTexts();
+inline constexpr TableHeader header { QStringView(), u"Path to Sysmon File" };
+inline constexpr int columnCount = header.columnCount();
+
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
 
 // The empty list: every cell empty, two rows, the header texts in row 0.
-void reset(GridTable &files);
+inline void reset(GridTable &files)
+{
+    header.reset(files);
+}
 
 } // namespace FileListLayout

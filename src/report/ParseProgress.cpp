@@ -4,9 +4,8 @@
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
-ParseProgress::ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines,
-                             int pumpIntervalMs) :
-    ui_(ui), sections_(sections), spinlocks_(spinlocks), lines_(lines), pumpIntervalMs_(pumpIntervalMs)
+ParseProgress::ParseProgress(Ui &ui, GridTable &sections, const QStringList &lines, int pumpIntervalMs) :
+    ui_(ui), sections_(sections), lines_(lines), pumpIntervalMs_(pumpIntervalMs)
 {
     clock_.start();
 }
@@ -27,7 +26,6 @@ void ParseProgress::pump()
 {
     showLatest();
     sections_.publish();
-    spinlocks_.publish();
     ui_.pumpEvents();
     clock_.restart();
 }

@@ -9,11 +9,11 @@ class Ui;
 // Keeps the window alive during a parse without paying for it on every line: control goes back to
 // the window (repaint, Esc) about every 25 ms, and the status bar then shows the progress texts of
 // the latest line that reached them, so the texts left at the end are those a per-line update
-// would leave. Right before each hand-back the tables tell their views of the rows so far.
+// would leave. Right before each hand-back the section table tells its views of the rows so far.
 class ParseProgress
 {
 public:
-    ParseProgress(Ui &ui, GridTable &sections, GridTable &spinlocks, const QStringList &lines, int pumpIntervalMs);
+    ParseProgress(Ui &ui, GridTable &sections, const QStringList &lines, int pumpIntervalMs);
 
     // Called before every line; hands control to the window when the time budget is spent.
     void beforeLine()
@@ -38,7 +38,6 @@ private:
 
     Ui &ui_;
     GridTable &sections_;
-    GridTable &spinlocks_;
     const QStringList &lines_;
     const int pumpIntervalMs_;
     QElapsedTimer clock_;

@@ -6,41 +6,26 @@
 #include "ParseProgress.h"
 #include "SectionRows.h"
 #include "SpinlockSummary.h"
-#include "common/CommandGuard.h"
-#include "common/Failure.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
-#include <new>
-
-ReportParser::ReportParser(GridTable &sections, GridTable &spinlocks, CategoryLists &lists, Ui &ui, bool &abortFlag) :
-    sections_(sections), spinlocks_(spinlocks), lists_(lists), ui_(ui), abortFlag_(abortFlag)
+ReportParser::ReportParser(GridTable &sections, CategoryLists &lists, Ui &ui, bool &abortFlag) :
+    sections_(sections), lists_(lists), ui_(ui), abortFlag_(abortFlag)
 { }
 
-ParseOutcome ReportParser::run(const QStringList &reportLines)
+void ReportParser::run(const QStringList &reportLines)
 {
     abortFlag_ = false;
-    // The views hear of the rows only when the parse hands control to the window, and at its end.
-    GridTable::BulkUpdate sectionBatch(sections_);
-    GridTable::BulkUpdate spinlockBatch(spinlocks_);
-    ParseProgress progress(ui_, sections_, spinlocks_, reportLines, pumpIntervalMs_);
-    ParseOutcome outcome;
+    // The views hear of the rows only when the parse hands control to the window, and at its end:
+    // the batch tells them as it closes, before a failure reaches the caller.
+    GridTable::BulkUpdate batch(sections_);
+    ParseProgress progress(ui_, sections_, reportLines, pumpIntervalMs_);
     try {
         parse(reportLines, progress);
-        return outcome;
-    } catch (const Failure &failure) {
-        outcome.message = failure.message();
-    } catch (const std::bad_alloc &) {
-        outcome.message = QStringLiteral("Out of memory.");
-    } catch (const std::exception &e) {
-        outcome.message = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        progress.showLatest();
+        throw;
     }
-    outcome.failed = true;
-    progress.showLatest();
-    sections_.publish();
-    spinlocks_.publish();
-    ui_.error(CommandGuard::errorText(QStringLiteral("DivideIntoSubs"), outcome.message));
-    return outcome;
 }
 
 void ReportParser::parse(const QStringList &reportLines, ParseProgress &progress)
@@ -48,8 +33,7 @@ void ReportParser::parse(const QStringList &reportLines, ParseProgress &progress
     lists_.clear();
     SectionRows rows(sections_);
     rows.reset();
-    SpinlockSummary spinlocks(spinlocks_);
-    spinlocks.reset();
+    SpinlockSummary spinlocks;
 
     if (reportLines.size() >= 2) {
         LineScan scan(rows, spinlocks, progress);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringList>
-
-class GridTable;
+#include "grid/TableHeader.h"
 
 // The columns of the section table, the parsed form of one report.
 namespace SectionTableLayout {
@@ -19,13 +17,20 @@ enum Column {
     IoPercent = 8,
     IdlePercent = 9,
 };
-inline constexpr int columnCount = 10;
 
-// "Section", "SubSection1", "SubSection2", "PerSec", "PedXact", "Count", "% Total", "CPU %",
-// "IO %", "Idle %".
-QStringList headerTexts();
+inline constexpr TableHeader header { u"Section", u"SubSection1", u"SubSection2", u"PerSec", u"PedXact",
+                                      u"Count",   u"% Total",     u"CPU %",       u"IO %",   u"Idle %" };
+inline constexpr int columnCount = header.columnCount();
+
+inline QStringList headerTexts()
+{
+    return header.texts();
+}
 
 // The emptied table: every cell empty, two rows, the ten header texts in row 0.
-void reset(GridTable &sections);
+inline void reset(GridTable &sections)
+{
+    header.reset(sections);
+}
 
 } // namespace SectionTableLayout

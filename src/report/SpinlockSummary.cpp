@@ -11,16 +11,9 @@
 
 namespace {
 
-enum WorkColumn { Name = 0, Grabs = 1, Waits = 2, Spins = 3, Fields = 4, WorkColumns = 5 };
-
-// The kinds of figure, told by the beginning of the word after the name, in the order a line is
-// checked for them.
-struct Kind
-{
-    QStringView word;
-    int column;
-};
-constexpr Kind kinds[] = { { u"spinlock_p", Grabs }, { u"spinlock_w", Waits }, { u"spinlock_s", Spins } };
+// The word after the name tells the kind of figure by its beginning: "spinlock_p" grabs,
+// "spinlock_w" waits, "spinlock_s" spins.
+constexpr QStringView kindWords[] = { u"spinlock_p", u"spinlock_w", u"spinlock_s" };
 
 std::int64_t integerValue(QStringView text)
 {
@@ -71,40 +64,37 @@ bool isEmptyOrZero(const QString &cell)
 
 } // namespace
 
-SpinlockSummary::SpinlockSummary(GridTable &work) : work_(work)
-{ }
-
-void SpinlockSummary::reset()
+SpinlockSummary::SpinlockSummary()
 {
-    GridTable::BulkUpdate batch(work_);
-    work_.setColumns(WorkColumns);
-    work_.setRows(2);
-    work_.clearCells();
-    rowsByFoldedName_.clear();
-    // Row 0 has an empty name, so a line without a name is counted there and shown nowhere.
-    rowsByFoldedName_.insert(QString(), 0);
-    lastRow_ = -1;
+    // Entry 0 has an empty name, so a line without a name is counted there and shown nowhere.
+    spinlocks_.emplace_back();
+    indexByFoldedName_.insert(QString(), 0);
 }
 
-int SpinlockSummary::rowOf(const QString &name)
+bool SpinlockSummary::Total::isEmpty() const
+{
+    return !summed && TextRules::isBlankText(written);
+}
+
+QString SpinlockSummary::Total::text() const
+{
+    return summed ? QString::number(sum) : written;
+}
+
+int SpinlockSummary::indexOf(const QString &name)
 {
     // The figures of one spinlock usually come on neighbouring lines.
-    if (lastRow_ >= 0 && name == work_.cell(Name, lastRow_))
-        return lastRow_;
-    lastRow_ = lookUp(name);
-    return lastRow_;
-}
-
-int SpinlockSummary::lookUp(const QString &name)
-{
+    if (name == spinlocks_[std::size_t(last_)].name)
+        return last_;
     const QString key = TextRules::asciiLower(name);
-    if (auto found = rowsByFoldedName_.constFind(key); found != rowsByFoldedName_.constEnd())
-        return found.value();
-    const int row = work_.rows() - 1;
-    work_.setCell(Name, row, name);
-    work_.setRows(work_.rows() + 1);
-    rowsByFoldedName_.insert(key, row);
-    return row;
+    if (auto found = indexByFoldedName_.constFind(key); found != indexByFoldedName_.constEnd()) {
+        last_ = found.value();
+    } else {
+        last_ = size();
+        spinlocks_.push_back(Spinlock { name, {}, 0 });
+        indexByFoldedName_.insert(key, last_);
+    }
+    return last_;
 }
 
 void SpinlockSummary::record(QStringView line)
@@ -113,46 +103,55 @@ void SpinlockSummary::record(QStringView line)
     if (wordAt < 0)
         return;
     // The name ends one separator character before the kind word.
-    const int row = rowOf(TextRules::trimmed(TextRules::leftPiece(line, wordAt - 1)));
+    const int index = indexOf(TextRules::trimmed(TextRules::leftPiece(line, wordAt - 1)));
+    Spinlock &spinlock = spinlocks_[std::size_t(index)];
     const QString figure = figureOf(line, wordAt);
-    for (const Kind &kind : kinds) {
-        if (TextSearch::contains(line, kind.word))
-            add(kind.column, row, figure);
+    for (int kind = 0; kind < KindCount; ++kind) {
+        if (TextSearch::contains(line, kindWords[kind]))
+            add(spinlock, spinlock.totals[std::size_t(kind)], figure);
     }
 }
 
-void SpinlockSummary::add(int column, int row, QStringView figure)
+void SpinlockSummary::add(Spinlock &spinlock, Total &total, const QString &figure)
 {
-    const QString &held = work_.cell(column, row);
-    if (TextRules::isBlankText(held)) {
+    if (total.isEmpty()) {
         // A kind's first figure is kept as written and starts the count of value lines again.
-        work_.setCell(column, row, figure.toString());
-        work_.setCell(Fields, row, QStringLiteral("1"));
+        total.written = figure;
+        spinlock.fields = 1;
         return;
     }
-    work_.setCell(column, row, QString::number(sum(integerValue(held), integerValue(figure))));
-    work_.setCell(Fields, row, QString::number(sum(integerValue(work_.cell(Fields, row)), 1)));
+    // The new figure is read before the total so far: when neither is an integer, the failure
+    // names the new one.
+    const std::int64_t added = integerValue(figure);
+    total.sum = sum(total.summed ? total.sum : integerValue(total.written), added);
+    total.summed = true;
+    spinlock.fields = sum(spinlock.fields, 1);
+}
+
+SpinlockSummary::Texts SpinlockSummary::textsAt(int index) const
+{
+    const Spinlock &spinlock = spinlocks_.at(std::size_t(index));
+    return { spinlock.name, spinlock.totals[Grabs].text(), spinlock.totals[Waits].text(), spinlock.totals[Spins].text(),
+             spinlock.fields == 0 ? QString() : QString::number(spinlock.fields) };
 }
 
 void SpinlockSummary::appendRows(SectionRows &rows, CategoryLists &lists) const
 {
-    if (work_.rows() <= 2)
+    if (size() <= 1)
         return;
     using namespace SectionTableLayout;
     const QString spinlocks = QStringLiteral("Spinlocks");
     lists.sections.append(spinlocks);
-    for (int r = 1; r < work_.rows(); ++r) {
-        const QString name = TextRules::trimmed(work_.cell(Name, r));
-        if (name.isEmpty())
-            continue;
+    for (int index = 1; index < size(); ++index) {
+        const Texts texts = textsAt(index);
         const int row = rows.appendRow();
-        lists.subSections1.append(name);
+        lists.subSections1.append(texts.name);
         rows.writeAt(Section, row, spinlocks);
-        rows.writeAt(SubSection1, row, name);
-        rows.writeAt(PerSec, row, work_.cell(Waits, r));
-        rows.writeAt(PedXact, row, work_.cell(Spins, r));
-        rows.writeAt(Count, row, work_.cell(Grabs, r));
-        rows.writeAt(IoPercent, row, work_.cell(Fields, r));
+        rows.writeAt(SubSection1, row, texts.name);
+        rows.writeAt(PerSec, row, texts.waits);
+        rows.writeAt(PedXact, row, texts.spins);
+        rows.writeAt(Count, row, texts.grabs);
+        rows.writeAt(IoPercent, row, texts.fields);
 
         const GridTable &sections = rows.table();
         const QString &waits = sections.cell(PerSec, row);

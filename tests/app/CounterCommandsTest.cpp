@@ -90,7 +90,7 @@ struct Running : WindowRun
     // The section table as a parse leaves it, without the parse button.
     void parse(const QStringList &lines)
     {
-        ReportParser(sections, window.sgSpinlocks, window.categoryLists, window.ui(), window.abortFlag()).run(lines);
+        ReportParser(sections, window.categoryLists, window.ui(), window.abortFlag()).run(lines);
         control<SetupCountersPanel>(u"paSetupCounters"_s)->setCategoryItems(window.categoryLists);
     }
 

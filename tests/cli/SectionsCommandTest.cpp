@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 const QString cli = QStringLiteral(QUORVEL_CLI);
@@ -65,7 +67,8 @@ TEST(SectionsCommand, AParseFailureStillWritesTheTableAndExitsWith1)
                                    QStringLiteral("--delimiter"), QStringLiteral(";;") });
     EXPECT_EQ(failed.exitStatus, 1);
     EXPECT_EQ(failed.out, bytesOf(data + QStringLiteral("failing-expected.csv")));
-    EXPECT_EQ(failed.err, QByteArray("APP. ERR (DivideIntoSubs):  '12x' is not a valid integer value\n"));
+    const QByteArray report = (data + QStringLiteral("failing-report.txt")).toLocal8Bit();
+    EXPECT_EQ(failed.err, "quorvel-cli: " + report + ": '12x' is not a valid integer value\n");
 }
 
 TEST(SectionsCommand, UnreadableReportsAndWrongCommandLinesExitWith2)
@@ -75,21 +78,32 @@ TEST(SectionsCommand, UnreadableReportsAndWrongCommandLinesExitWith2)
     EXPECT_TRUE(missing.err.contains("no-such-report.txt")) << missing.err.toStdString();
     EXPECT_EQ(missing.out, QByteArray());
 
-    const QStringList wrongLines[] = {
-        {},
-        { QStringLiteral("digest") },
-        { QStringLiteral("sections") },
-        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("b.txt") },
-        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--colour") },
-        { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--output") },
+    const QByteArray programUsage = "Usage: quorvel-cli [options] COMMAND";
+    const QByteArray sectionsUsage = "Usage: quorvel-cli sections [options] REPORT";
+    const std::pair<QStringList, QByteArray> wrongLines[] = {
+        { {}, programUsage },
+        { { QStringLiteral("no-such-command") }, programUsage },
+        { { QStringLiteral("--colour"), QStringLiteral("sections") }, programUsage },
+        { { QStringLiteral("sections") }, sectionsUsage },
+        { { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("b.txt") }, sectionsUsage },
+        { { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--colour") }, sectionsUsage },
+        { { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--output") }, sectionsUsage },
+        { { QStringLiteral("sections"), QStringLiteral("a.txt"), QStringLiteral("--output=") }, sectionsUsage },
     };
-    for (const QStringList &arguments : wrongLines) {
+    for (const auto &[arguments, usage] : wrongLines) {
         const CliRun wrong = runCli(arguments);
         EXPECT_EQ(wrong.exitStatus, 2) << arguments.join(u' ').toStdString();
-        EXPECT_TRUE(wrong.err.contains("Usage: quorvel-cli sections REPORT")) << wrong.err.toStdString();
+        EXPECT_TRUE(wrong.err.startsWith("quorvel-cli: ")) << wrong.err.toStdString();
+        EXPECT_TRUE(wrong.err.contains(usage)) << wrong.err.toStdString();
+        EXPECT_EQ(wrong.out, QByteArray());
     }
 
+    // Help goes to standard output: the program's lists the commands, a command's explains it.
+    const CliRun programHelp = runCli({ QStringLiteral("--help") });
+    EXPECT_EQ(programHelp.exitStatus, 0);
+    EXPECT_TRUE(programHelp.out.contains("\n  sections  ")) << programHelp.out.toStdString();
     const CliRun help = runCli({ QStringLiteral("sections"), QStringLiteral("--help") });
     EXPECT_EQ(help.exitStatus, 0);
-    EXPECT_TRUE(help.out.contains("--delimiter D"));
+    EXPECT_TRUE(help.out.startsWith(sectionsUsage)) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--delimiter <D>"));
 }

@@ -23,6 +23,12 @@ TEST(TextRules, CaseFoldingTouchesAsciiLettersOnly)
     EXPECT_EQ(indexOfAnyCase(u"ab", u"abc"), -1);
     EXPECT_TRUE(equalsAnyCase(u"SpinLocks", u"spinlocks"));
     EXPECT_FALSE(equalsAnyCase(u"Ä", u"ä"));
+
+    // Item search: the first match wins, and an empty text matches not even an empty item.
+    const QStringList items { QString(), QStringLiteral("Waits"), QStringLiteral("SPINS"), QStringLiteral("spins") };
+    EXPECT_EQ(indexOfItem(items, u"Spins"), 2);
+    EXPECT_EQ(indexOfItem(items, u""), -1);
+    EXPECT_EQ(indexOfItem({ QStringLiteral("Ä") }, u"ä"), -1);
 }
 
 TEST(TextRules, PiecesClampAtBothEnds)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedUi.h"
+#include "common/CommandGuard.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -9,23 +10,32 @@
 
 #include <QStringList>
 
-// Everything one parse touches, as the window holds it: the section table, the hidden spinlock
-// work table, the category lists, a scripted Ui and the abort flag.
+#include <optional>
+
+// Everything one parse touches, as the window holds it: the section table, the category lists, a
+// scripted Ui and the abort flag.
 struct ParsedReport
 {
+    // How the last parse ended; `message` is the message of the failure it threw.
+    struct Outcome
+    {
+        bool failed = false;
+        QString message;
+    };
+
     GridTable sections { SectionTableLayout::columnCount };
-    GridTable spinlocks { 5 };
     CategoryLists lists;
     ScriptedUi ui;
     bool abortFlag = false;
     int pumpIntervalMs = 25;
-    ParseOutcome outcome;
+    Outcome outcome;
 
-    const ParseOutcome &parse(const QStringList &reportLines)
+    const Outcome &parse(const QStringList &reportLines)
     {
-        ReportParser parser(sections, spinlocks, lists, ui, abortFlag);
+        ReportParser parser(sections, lists, ui, abortFlag);
         parser.setPumpInterval(pumpIntervalMs);
-        outcome = parser.run(reportLines);
+        const std::optional<QString> failure = CommandGuard::failureOf([&] { parser.run(reportLines); });
+        outcome = { failure.has_value(), failure.value_or(QString()) };
         return outcome;
     }
 

@@ -51,12 +51,9 @@ TEST_P(ReportParserGolden, GivesTheExpectedTable)
     const bool failureExpected = QFile::exists(file(QStringLiteral("failure.txt")));
     EXPECT_EQ(parsed.outcome.failed, failureExpected);
     if (failureExpected) {
-        const QString message = linesOf(file(QStringLiteral("failure.txt"))).value(0);
-        EXPECT_EQ(parsed.outcome.message, message);
-        EXPECT_EQ(parsed.ui.errors, QStringList { QStringLiteral("APP. ERR (DivideIntoSubs):  ") + message });
-    } else {
-        EXPECT_TRUE(parsed.ui.errors.isEmpty());
+        EXPECT_EQ(parsed.outcome.message, linesOf(file(QStringLiteral("failure.txt"))).value(0));
     }
+    EXPECT_TRUE(parsed.ui.errors.isEmpty()); // the caller reports a failure its own way
 
     if (QFile::exists(file(QStringLiteral("lists.txt")))) {
         const QStringList lists = linesOf(file(QStringLiteral("lists.txt")));

@@ -10,14 +10,11 @@
 
 namespace {
 
-enum { Name, Grabs, Waits, Spins, Fields };
-
 struct Summary
 {
-    GridTable work { 5 };
-    SpinlockSummary summary { work };
+    SpinlockSummary summary;
 
-    Summary() { summary.reset(); }
+    SpinlockSummary::Texts at(int index) const { return summary.textsAt(index); }
 
     void record(std::initializer_list<const char16_t *> lines)
     {
@@ -69,31 +66,32 @@ TEST(SpinlockSummary, SumsPerNameIgnoringLetterCaseAndCountsFieldsAsDescribed)
 {
     Summary s;
     s.record({ u"Lock_A spinlock_p 10", u"lock_a spinlock_p 5", u"LOCK_A spinlock_w 2", u"Lock_B,spinlock_s 7 8" });
-    EXPECT_EQ(s.work.rows(), 4); // row 0, two names, the blank last row
-    EXPECT_EQ(s.work.cell(Name, 1), QStringLiteral("Lock_A")); // as first seen
-    EXPECT_EQ(s.work.cell(Grabs, 1), QStringLiteral("15"));
-    EXPECT_EQ(s.work.cell(Waits, 1), QStringLiteral("2"));
+    EXPECT_EQ(s.summary.size(), 3); // entry 0 and two names
+    EXPECT_EQ(s.at(1).name, QStringLiteral("Lock_A")); // as first seen
+    EXPECT_EQ(s.at(1).grabs, QStringLiteral("15"));
+    EXPECT_EQ(s.at(1).waits, QStringLiteral("2"));
     // A kind's first figure starts the count again: the waits line set it back to 1.
-    EXPECT_EQ(s.work.cell(Fields, 1), QStringLiteral("1"));
-    EXPECT_EQ(s.work.cell(Name, 2), QStringLiteral("Lock_B"));
-    EXPECT_EQ(s.work.cell(Spins, 2), QStringLiteral("8")); // the last of two fields
-    EXPECT_EQ(s.work.cell(Name, 3), QString());
+    EXPECT_EQ(s.at(1).fields, QStringLiteral("1"));
+    EXPECT_EQ(s.at(2).name, QStringLiteral("Lock_B"));
+    EXPECT_EQ(s.at(2).spins, QStringLiteral("8")); // the last of two fields
+    EXPECT_EQ(s.at(2).grabs, QString());
 
-    // A line without a name is counted in row 0, which no spinlock row is made from.
+    // A line without a name is counted in entry 0, which no spinlock row is made from.
     s.record({ u"spinlock_w 4", u"xspinlock_w 5" });
-    EXPECT_EQ(s.work.cell(Waits, 0), QStringLiteral("9"));
-    EXPECT_EQ(s.work.rows(), 4);
+    EXPECT_EQ(s.at(0).waits, QStringLiteral("9"));
+    EXPECT_EQ(s.summary.size(), 3);
 }
 
 TEST(SpinlockSummary, SumsAreExact64BitIntegersAndNeverWrap)
 {
     Summary s;
     s.record({ u"Big spinlock_p 3000000000", u"Big spinlock_p 3000000000" });
-    EXPECT_EQ(s.work.cell(Grabs, 1), QStringLiteral("6000000000"));
+    EXPECT_EQ(s.at(1).grabs, QStringLiteral("6000000000"));
 
     EXPECT_EQ(s.failureOf({ u"Big spinlock_p 9223372036854775807" }),
               QStringLiteral("Integer overflow: 6000000000 + 9223372036854775807 is out of range"));
-    EXPECT_EQ(s.work.cell(Grabs, 1), QStringLiteral("6000000000")); // the sum is left as it was
+    EXPECT_EQ(s.at(1).grabs, QStringLiteral("6000000000")); // the sum is left as it was
+    EXPECT_EQ(s.at(1).fields, QStringLiteral("2"));
 }
 
 TEST(SpinlockSummary, AFigureThatIsNotAnIntegerFailsWhenItHasToBeAdded)
@@ -101,15 +99,22 @@ TEST(SpinlockSummary, AFigureThatIsNotAnIntegerFailsWhenItHasToBeAdded)
     Summary s;
     // The first figure of a kind is kept as written...
     s.record({ u"Odd spinlock_w 12x", u"Huge spinlock_s 123456789012345678901234567890" });
-    EXPECT_EQ(s.work.cell(Waits, 1), QStringLiteral("12x"));
+    EXPECT_EQ(s.at(1).waits, QStringLiteral("12x"));
     // ...and fails only when the next one of its kind arrives.
     EXPECT_EQ(s.failureOf({ u"Odd spinlock_w 1" }), QStringLiteral("'12x' is not a valid integer value"));
     EXPECT_EQ(s.failureOf({ u"Huge spinlock_s 1" }),
               QStringLiteral("'123456789012345678901234567890' is not a valid integer value"));
     // Three fields after the word: the figure is the last two, which is no integer.
     s.record({ u"Three spinlock_p 1 2 3" });
-    EXPECT_EQ(s.work.cell(Grabs, 3), QStringLiteral("2 3"));
+    EXPECT_EQ(s.at(3).grabs, QStringLiteral("2 3"));
     EXPECT_EQ(s.failureOf({ u"Three spinlock_p 1" }), QStringLiteral("'2 3' is not a valid integer value"));
+    // When neither the figure held so far nor the new one is an integer, the new one is named.
+    EXPECT_EQ(s.failureOf({ u"Odd spinlock_w 1y" }), QStringLiteral("'1y' is not a valid integer value"));
+    // A first figure that reads as an integer is still kept as written until the second comes.
+    s.record({ u"Pad spinlock_p 007" });
+    EXPECT_EQ(s.at(4).grabs, QStringLiteral("007"));
+    s.record({ u"pad spinlock_p 1" });
+    EXPECT_EQ(s.at(4).grabs, QStringLiteral("8"));
 }
 
 TEST(SpinlockSummary, RowsFollowTheNamesAndTheirRatiosNeedIntegers)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+class QCommandLineParser;
+
+// One command of quorvel-cli ("quorvel-cli sections ..."). CommandLine picks it by its name, lets it
+// describe its options and arguments to a parser, parses the rest of the line, answers --help and
+// reports a wrong line; the command itself only takes the parsed line and runs.
+class CliCommand
+{
+public:
+    // The exit statuses every command shares.
+    enum ExitStatus { Success = 0, Failed = 1, CannotRun = 2 };
+
+    virtual ~CliCommand() = default;
+
+    // The word that picks the command.
+    virtual QString name() const = 0;
+    // One line for the list of commands in `quorvel-cli --help`.
+    virtual QString summary() const = 0;
+
+    // Adds the command's description, options and positional arguments.
+    virtual void describe(QCommandLineParser &parser) const = 0;
+    // What `quorvel-cli NAME --help` shows after the options and arguments.
+    virtual QString helpEnding() const = 0;
+
+    // Takes the parsed line. Throws Failure when the line is wrong in a way the parser cannot see
+    // (an argument missing or one too many, an empty value).
+    virtual void take(const QCommandLineParser &parser) = 0;
+    // Runs the command on the line taken; returns its exit status.
+    virtual int run(std::FILE *out, std::FILE *errors) = 0;
+};
