@@ -1,15 +1,13 @@
 #include "DigestPanel.h"
 
 #include "BusyGuard.h"
+#include "ChartPanel.h"
 #include "Controls.h"
 #include "GridView.h"
-#include "MonitoringChart.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -34,7 +32,10 @@ DigestPanel::DigestPanel(GridTable &digest, QWidget *parent) : QWidget(parent)
 
     spSplit = Controls::splitter(u"spSplit"_s, u"green"_s, this);
     spSplit->addWidget(buildClient(digest));
-    spSplit->addWidget(buildBottom());
+    paBottom = new ChartPanel;
+    // The chart area may shrink to a sliver whatever its controls would like.
+    paBottom->setMinimumHeight(collapsedChartHeight);
+    spSplit->addWidget(paBottom);
     spSplit->setStretchFactor(0, 1);
     spSplit->setStretchFactor(1, 0);
     spSplit->setSizes({ 10 * chartHeight, chartHeight });
@@ -85,40 +86,6 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
     miDelCol = menPop->addAction(u"Delete Column"_s);
     miDelCol->setObjectName(u"miDelCol"_s);
     return Controls::area(u"paClient"_s, sgSysmonDigest);
-}
-
-QWidget *DigestPanel::buildBottom()
-{
-    auto *paBottom = new QWidget;
-    paBottom->setObjectName(u"paBottom"_s);
-    // The chart area may shrink to a sliver whatever its controls would like.
-    paBottom->setMinimumHeight(collapsedChartHeight);
-    auto *layout = new QVBoxLayout(paBottom);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    chrtMonitoring = new MonitoringChart(paBottom);
-    chrtMonitoring->setMinimumHeight(0);
-    layout->addWidget(chrtMonitoring, 1);
-    layout->addWidget(buildGraphControls(paBottom));
-    return paBottom;
-}
-
-QWidget *DigestPanel::buildGraphControls(QWidget *parent)
-{
-    QWidget *bar = Controls::bar(u"paGraphControls"_s, parent);
-    btSetGraph = Controls::button(u"btSetGraph"_s, u"&Display"_s, bar);
-    Controls::label(u"lbValueAxis"_s, u"Y Ax.1"_s, bar);
-    cbValueAxis = Controls::comboBox(u"cbValueAxis"_s, u"cbValueAxis"_s, bar);
-    Controls::label(u"lbValueAxis2"_s, u"Y Ax.2"_s, bar);
-    cbValueAxis2 = Controls::comboBox(u"cbValueAxis2"_s, u"cbValueAxis"_s, bar);
-    Controls::label(u"lbRatio"_s, u"Ratio:"_s, bar);
-    edRatio = Controls::lineEdit(u"edRatio"_s, u"1"_s, bar);
-    edRatio->setFixedWidth(60);
-    cbSetRatio = Controls::checkBox(u"cbSetRatio"_s, u"Set Ratio"_s, true, bar);
-    QBoxLayout *layout = Controls::barLayout(bar);
-    layout->setStretchFactor(cbValueAxis, 1);
-    layout->setStretchFactor(cbValueAxis2, 1);
-    return bar;
 }
 
 void DigestPanel::collapseChart()

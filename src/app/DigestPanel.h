@@ -3,12 +3,11 @@
 #include <QWidget>
 
 class BusyGuard;
+class ChartPanel;
 class GridTable;
 class GridView;
-class MonitoringChart;
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -23,6 +22,9 @@ class DigestPanel : public QWidget
 
 public:
     explicit DigestPanel(GridTable &digest, QWidget *parent = nullptr);
+
+    // The chart area below the digest table.
+    ChartPanel &chartPanel() const { return *paBottom; }
 
     // The delimiter as typed; both exports write it after every cell.
     QString delimiterText() const;
@@ -41,8 +43,6 @@ signals:
 private:
     QWidget *buildTop();
     QWidget *buildClient(GridTable &digest);
-    QWidget *buildBottom();
-    QWidget *buildGraphControls(QWidget *parent);
 
     QPushButton *btDigest;
     QCheckBox *cbTimeOnly;
@@ -57,10 +57,5 @@ private:
     QMenu *menPop;
     QAction *miDelCol;
 
-    MonitoringChart *chrtMonitoring;
-    QPushButton *btSetGraph;
-    QComboBox *cbValueAxis;
-    QComboBox *cbValueAxis2;
-    QLineEdit *edRatio;
-    QCheckBox *cbSetRatio;
+    ChartPanel *paBottom;
 };

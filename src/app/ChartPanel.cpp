@@ -1,0 +1,86 @@
+#include "ChartPanel.h"
+
+#include "Controls.h"
+#include "MonitoringChart.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(u"paBottom"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    chrtMonitoring = new MonitoringChart(this);
+    chrtMonitoring->setMinimumHeight(0);
+    layout->addWidget(chrtMonitoring, 1);
+    layout->addWidget(buildGraphControls());
+    connect(btSetGraph, &QPushButton::clicked, this, &ChartPanel::displayRequested);
+}
+
+QWidget *ChartPanel::buildGraphControls()
+{
+    QWidget *bar = Controls::bar(u"paGraphControls"_s, this);
+    btSetGraph = Controls::button(u"btSetGraph"_s, u"&Display"_s, bar);
+    Controls::label(u"lbValueAxis"_s, u"Y Ax.1"_s, bar);
+    cbValueAxis = Controls::comboBox(u"cbValueAxis"_s, u"cbValueAxis"_s, bar);
+    Controls::label(u"lbValueAxis2"_s, u"Y Ax.2"_s, bar);
+    cbValueAxis2 = Controls::comboBox(u"cbValueAxis2"_s, u"cbValueAxis"_s, bar);
+    Controls::label(u"lbRatio"_s, u"Ratio:"_s, bar);
+    edRatio = Controls::lineEdit(u"edRatio"_s, u"1"_s, bar);
+    edRatio->setFixedWidth(60);
+    cbSetRatio = Controls::checkBox(u"cbSetRatio"_s, u"Set Ratio"_s, true, bar);
+    QBoxLayout *layout = Controls::barLayout(bar);
+    layout->setStretchFactor(cbValueAxis, 1);
+    layout->setStretchFactor(cbValueAxis2, 1);
+    return bar;
+}
+
+void ChartPanel::setValueAxisItems(const QStringList &counterNames)
+{
+    for (QComboBox *box : { cbValueAxis, cbValueAxis2 }) {
+        box->clear();
+        box->setEditText(QString());
+        box->addItems(counterNames);
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+    if (!counterNames.isEmpty())
+        cbValueAxis->setCurrentIndex(0);
+}
+
+void ChartPanel::setValueAxis2Text(const QString &counterName)
+{
+    cbValueAxis2->setEditText(counterName);
+}
+
+QString ChartPanel::valueAxisText() const
+{
+    return cbValueAxis->currentText();
+}
+
+QString ChartPanel::valueAxis2Text() const
+{
+    return cbValueAxis2->currentText();
+}
+
+QString ChartPanel::ratioText() const
+{
+    return edRatio->text();
+}
+
+void ChartPanel::setRatioText(const QString &text)
+{
+    edRatio->setText(text);
+}
+
+bool ChartPanel::setRatio() const
+{
+    return cbSetRatio->isChecked();
+}
