@@ -6,10 +6,27 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The chart has no legend: each value-axis label is written in its line's colour instead.
+void lineLabel(const QString &name, const QString &text, MonitoringChart::Line line, QWidget *bar)
+{
+    QLabel *label = Controls::label(name, text, bar);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, MonitoringChart::colour(line));
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+}
+
+} // namespace
 
 ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
 {
@@ -28,13 +45,13 @@ QWidget *ChartPanel::buildGraphControls()
 {
     QWidget *bar = Controls::bar(u"paGraphControls"_s, this);
     btSetGraph = Controls::button(u"btSetGraph"_s, u"&Display"_s, bar);
-    Controls::label(u"lbValueAxis"_s, u"Y Ax.1"_s, bar);
+    lineLabel(u"lbValueAxis"_s, u"Y Ax.1"_s, MonitoringChart::Series1, bar);
     cbValueAxis = Controls::comboBox(u"cbValueAxis"_s, u"cbValueAxis"_s, bar);
-    Controls::label(u"lbValueAxis2"_s, u"Y Ax.2"_s, bar);
+    lineLabel(u"lbValueAxis2"_s, u"Y Ax.2"_s, MonitoringChart::Series2, bar);
     cbValueAxis2 = Controls::comboBox(u"cbValueAxis2"_s, u"cbValueAxis"_s, bar);
     Controls::label(u"lbRatio"_s, u"Ratio:"_s, bar);
     edRatio = Controls::lineEdit(u"edRatio"_s, u"1"_s, bar);
-    edRatio->setFixedWidth(60);
+    edRatio->setFixedWidth(110);
     cbSetRatio = Controls::checkBox(u"cbSetRatio"_s, u"Set Ratio"_s, true, bar);
     QBoxLayout *layout = Controls::barLayout(bar);
     layout->setStretchFactor(cbValueAxis, 1);
@@ -78,6 +95,8 @@ QString ChartPanel::ratioText() const
 void ChartPanel::setRatioText(const QString &text)
 {
     edRatio->setText(text);
+    // A ratio of fifteen digits shows its leading ones.
+    edRatio->setCursorPosition(0);
 }
 
 bool ChartPanel::setRatio() const

@@ -48,6 +48,11 @@ QString DigestPanel::delimiterText() const
     return edDelimiter->text();
 }
 
+bool DigestPanel::timeOnly() const
+{
+    return cbTimeOnly->isChecked();
+}
+
 void DigestPanel::refuseWhileBusy(BusyGuard &busy)
 {
     busy.refuse(btShowSysmon);

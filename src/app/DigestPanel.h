@@ -28,6 +28,8 @@ public:
 
     // The delimiter as typed; both exports write it after every cell.
     QString delimiterText() const;
+    // "Ti&me Only": the sample times are written, and read by the chart, as times of day.
+    bool timeOnly() const;
 
     // Squeezes the chart area to one pixel so the digest table fills the panel; the user drags the
     // splitter up to open the chart.

@@ -1,6 +1,7 @@
 #include "TfmQuorvel.h"
 
 #include "BusyGuard.h"
+#include "ChartCommands.h"
 #include "CounterCommands.h"
 #include "DigestPanel.h"
 #include "QtDialogs.h"
@@ -116,6 +117,7 @@ void TfmQuorvel::wireCommands()
                                                    .bAbort = bAbort,
                                                    .counterFileEncoding = counterFileEncoding };
     counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
+    chartCommands_ = new ChartCommands(sgSysmonDigest, ui(), *paDigest, this);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters, &SetupCountersPanel::loadReportRequested, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters, &SetupCountersPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class BusyGuard;
+class ChartCommands;
 class CounterCommands;
 class DigestPanel;
 class Dialogs;
@@ -97,6 +98,8 @@ private:
     std::unique_ptr<BusyGuard> busy_;
     // The counter selection commands of the first tab; a child of the window.
     CounterCommands *counterCommands_ = nullptr;
+    // Display and the chart's picture on the digest tab; a child of the window.
+    ChartCommands *chartCommands_ = nullptr;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;
