@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The installed desktop entry and icon; a window started from the build folder has neither.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvel")));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quorvel: Sysmon reports of Sybase ASE, digested and charted."));
     parser.addHelpOption();
