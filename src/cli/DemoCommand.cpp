@@ -75,12 +75,7 @@ QString DemoCommand::helpEnding() const
 
 void DemoCommand::take(const QCommandLineParser &parser)
 {
-    const QStringList folders = parser.positionalArguments();
-    if (folders.isEmpty())
-        throw Failure(QStringLiteral("No folder given."));
-    if (folders.size() > 1)
-        throw Failure(QStringLiteral("Only one folder can be given."));
-    folder_ = folders.first();
+    folder_ = onlyArgument(parser, QStringLiteral("folder"));
     settings_ = DemoReports::defaultSettings();
     if (parser.isSet(reportsOption_))
         settings_.reports = int(numberOption(parser, reportsOption_, 1, DemoReports::maxReports));
