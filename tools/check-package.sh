@@ -30,7 +30,9 @@ step "removing what the build installed"
 dpkg-query -W -f='${Package}\n' | sort >"$work/packages-after"
 comm -13 "$work/packages-before" "$work/packages-after" | xargs -r apt-get purge -y -q >/dev/null
 apt-get autoremove -y -q --purge >/dev/null
-if dpkg -s cmake qt6-base-dev >/dev/null 2>&1; then echo "the build's packages are still there" >&2; exit 1; fi
+for built in cmake qt6-base-dev; do
+    if dpkg -s "$built" >/dev/null 2>&1; then echo "$built is still there" >&2; exit 1; fi
+done
 
 step "apt-get install $(basename "$deb")"
 (cd "$work" && apt-get install -y -q ./"$(basename "$deb")" >/dev/null)
