@@ -4,7 +4,8 @@
 
 // A long Sysmon report in the layout of a 16.0 server, made of the sections that cost the parser
 // most: engine CPU blocks of a threaded kernel, run queues, task switches, data caches, disk
-// devices and spinlock lines, repeated until the report has at least `minimumLines` lines.
+// devices and spinlock lines, repeated until the report has at least `minimumLines` lines. Written
+// by the demo's report generator with a big server's shape; the same on every call.
 namespace LargeReport {
 
 QStringList lines(int minimumLines);

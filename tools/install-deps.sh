@@ -17,6 +17,9 @@ packages=(
     libgtest-dev libgmock-dev
     # find_package(benchmark) for bench/ (the test command builds the benchmarks).
     libbenchmark-dev
+    # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) works out the package's dependencies from the
+    # libraries the programs link, and runs `file` to find them.
+    dpkg-dev file
     # The window tests run offscreen; xvfb-run starts the window on a virtual display; a font so
     # that text has a size.
     xvfb xauth fonts-dejavu-core

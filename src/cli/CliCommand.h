@@ -1,10 +1,11 @@
 #pragma once
 
+#include "common/Failure.h"
+
+#include <QCommandLineParser>
 #include <QString>
 
 #include <cstdio>
-
-class QCommandLineParser;
 
 // One command of quorvel-cli ("quorvel-cli sections ..."). CommandLine picks it by its name, lets it
 // describe its options and arguments to a parser, parses the rest of the line, answers --help and
@@ -32,4 +33,17 @@ public:
     virtual void take(const QCommandLineParser &parser) = 0;
     // Runs the command on the line taken; returns its exit status.
     virtual int run(std::FILE *out, std::FILE *errors) = 0;
+
+protected:
+    // The command's one positional argument; `what` names it in the failure when there is none or
+    // more than one ("report": "No report given.").
+    static QString onlyArgument(const QCommandLineParser &parser, const QString &what)
+    {
+        const QStringList arguments = parser.positionalArguments();
+        if (arguments.isEmpty())
+            throw Failure(QStringLiteral("No %1 given.").arg(what));
+        if (arguments.size() > 1)
+            throw Failure(QStringLiteral("Only one %1 can be given.").arg(what));
+        return arguments.first();
+    }
 };

@@ -75,12 +75,7 @@ QString SectionsCommand::helpEnding() const
 
 void SectionsCommand::take(const QCommandLineParser &parser)
 {
-    const QStringList reports = parser.positionalArguments();
-    if (reports.isEmpty())
-        throw Failure(QStringLiteral("No report given."));
-    if (reports.size() > 1)
-        throw Failure(QStringLiteral("Only one report can be given."));
-    report_ = reports.first();
+    report_ = onlyArgument(parser, QStringLiteral("report"));
     delimiter_ = parser.value(delimiterOption_);
     output_ = parser.value(outputOption_);
     if (parser.isSet(outputOption_) && output_.isEmpty())
