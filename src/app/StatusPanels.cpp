@@ -1,10 +1,12 @@
 #include "StatusPanels.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 namespace {
 
 constexpr int panelWidths[StatusPanels::panelCount] = { 150, 600, 50 };
+constexpr int progressWidth = 260;
 
 } // namespace
 
@@ -30,6 +32,30 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         addWidget(panel, last ? 1 : 0);
         panels_[i] = panel;
     }
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("sbProgress"));
+    progress_->setFixedWidth(progressWidth);
+    progress_->setTextVisible(true);
+    progress_->hide();
+    addPermanentWidget(progress_);
+}
+
+void StatusPanels::showProgress(int done, int total, const QString &text)
+{
+    progress_->setRange(0, total);
+    progress_->setValue(done);
+    progress_->setFormat(text);
+    progress_->show();
+}
+
+void StatusPanels::hideProgress()
+{
+    progress_->hide();
+}
+
+bool StatusPanels::progressShowing() const
+{
+    return !progress_->isHidden();
 }
 
 void StatusPanels::setText(int panel, const QString &text)

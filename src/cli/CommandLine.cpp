@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "ConsoleUi.h"
+#include "DigestCommand.h"
 #include "SectionsCommand.h"
 #include "common/Failure.h"
 
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<SectionsCommand>());
+    commands.push_back(std::make_unique<DigestCommand>());
     return commands;
 }
 
