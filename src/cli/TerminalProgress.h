@@ -16,7 +16,7 @@ public:
     TerminalProgress &operator=(const TerminalProgress &) = delete;
 
     void show(int done, int total);
-    // A message for the stream: on a line of its own, the progress line going on below it.
+    // A message for the stream, in place of the progress line, which comes back below it.
     void print(const QString &message);
 
 private:

@@ -62,7 +62,8 @@ TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
 
     QTemporaryDir output;
     const QString swapped = output.filePath(u"swapped.csv"_s);
-    const CliRun toFile = runDigest(arguments + QStringList { u"--swap-axes"_s, u"--output"_s, swapped }, folder.path());
+    const CliRun toFile =
+        runDigest(arguments + QStringList { u"--swap-axes"_s, u"--output"_s, swapped }, folder.path());
     EXPECT_EQ(toFile.exitStatus, expectedStatus);
     EXPECT_EQ(toFile.err, expectedErrors);
     EXPECT_EQ(toFile.out, QByteArray());
