@@ -151,17 +151,24 @@ void devices(QStringList &out, int seed)
 void spinlocks(QStringList &out, int seed)
 {
     heading(out, QStringLiteral("Spinlock Activity"));
+    out << spinlockLines(40, seed);
+}
+
+} // namespace
+
+QStringList spinlockLines(int spinlocks, int seed)
+{
+    QStringList out;
     const char *kinds[] = { "spinlock_p", "spinlock_w", "spinlock_s" };
-    for (int s = 0; s < 40; ++s) {
+    for (int s = 0; s < spinlocks; ++s) {
         for (const char *kind : kinds)
             out << QStringLiteral(" Resource->spin_%1 %2 %3")
                        .arg(s)
                        .arg(QString::fromLatin1(kind))
                        .arg((seed + s) % 997);
     }
+    return out;
 }
-
-} // namespace
 
 QStringList lines(int minimumLines)
 {

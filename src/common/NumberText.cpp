@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +76,45 @@ QString sign(double value)
     return value < 0 ? QStringLiteral("-") : QString();
 }
 
+// Nearly every figure of a report is a plain decimal ("12.5", "-1", "+3.25"); those are read
+// directly, correctly rounded as the locale's reader rounds them. Nothing for any other form, which
+// goes to the locale's reader.
+std::optional<double> readPlainDecimal(QStringView text)
+{
+    char ascii[64];
+    if (text.size() >= qsizetype(sizeof ascii))
+        return std::nullopt;
+    std::size_t length = 0;
+    qsizetype i = 0;
+    if (text[0] == u'+' || text[0] == u'-') {
+        if (text[0] == u'-')
+            ascii[length++] = '-';
+        ++i;
+    }
+    qsizetype integerDigits = 0;
+    qsizetype fractionDigits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            (point ? fractionDigits : integerDigits) += 1;
+            ascii[length++] = char(c);
+        } else if (c == u'.' && !point) {
+            point = true;
+            ascii[length++] = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (integerDigits == 0 || (point && fractionDigits == 0))
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+    if (error != std::errc() || end != ascii + length)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 QString general(double value)
@@ -95,11 +135,26 @@ QString plain(double value)
 
 std::optional<double> readReal(QStringView text)
 {
-    const QString t = TextRules::trimmed(text);
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    // The averages of a digest read every cell of the table, most of them short or empty: the
+    // text is trimmed as a view and the locale set up once.
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && TextRules::isBlank(text[first]))
+        ++first;
+    while (end > first && TextRules::isBlank(text[end - 1]))
+        --end;
+    if (first == end)
+        return std::nullopt;
+    const QStringView trimmed = text.sliced(first, end - first);
+    if (const auto plain = readPlainDecimal(trimmed))
+        return plain;
+    static const QLocale c = [] {
+        QLocale locale = QLocale::c();
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        return locale;
+    }();
     bool ok = false;
-    const double value = c.toDouble(t, &ok);
+    const double value = c.toDouble(trimmed, &ok);
     if (!ok)
         return std::nullopt;
     return value;
