@@ -57,6 +57,9 @@ bool DigestRun::mayStart(const GridTable &files, Ui &ui)
 DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &options)
 {
     abortFlag_ = false;
+    // The views hear of the new columns and their figures when the window gets control, not once
+    // per report: a view pays for every column added with a new layout of its header.
+    GridTable::BulkUpdate batch(tables_.digest);
     if (!options.append)
         reset();
     // The rows stay as they are while the run works: the window refuses every edit of the table.
@@ -88,9 +91,7 @@ void DigestRun::reset()
 bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly)
 {
     parseReport(path);
-    // A short report is parsed without the parser handing control back; the window repaints and
-    // sees Esc here at the latest.
-    ui_.pumpEvents();
+    handBack();
     const int column = addReportColumn();
     return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
                                   SampleTime::of(tables_.sections, timeOnly), abortFlag_);
@@ -110,6 +111,14 @@ void DigestRun::parseReport(const QString &path)
         failure = binaryDataMessage(path);
     if (failure && hooks_.parseFailed)
         hooks_.parseFailed(path, *failure);
+}
+
+// A short report is parsed without the parser handing control back; the window repaints and sees
+// Esc here at the latest.
+void DigestRun::handBack()
+{
+    tables_.digest.publish();
+    ui_.pumpEvents();
 }
 
 int DigestRun::addReportColumn()

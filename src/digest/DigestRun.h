@@ -70,6 +70,7 @@ private:
     void reset();
     bool digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly);
     void parseReport(const QString &path);
+    void handBack();
     int addReportColumn();
     void calculateAverages();
 
