@@ -19,9 +19,9 @@ std::vector<int> lastMatchingRows(const GridTable &digest, const GridTable &sect
 {
     std::vector<int> last(std::size_t(digest.rows()), noMatch);
     for (int row = 1; row < sections.rows(); ++row) {
-        const auto matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
-                                                 sections.cell(SectionTableLayout::SubSection1, row),
-                                                 sections.cell(SectionTableLayout::SubSection2, row));
+        const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
+                                                              sections.cell(SectionTableLayout::SubSection1, row),
+                                                              sections.cell(SectionTableLayout::SubSection2, row));
         for (int digestRow : matching) {
             if (digestRow < digest.rows())
                 last[std::size_t(digestRow)] = row;

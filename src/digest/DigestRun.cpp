@@ -31,7 +31,13 @@ QString loadedStatus(const QString &path)
 // is told which file it was, as for a report the parser fails on.
 bool holdsBinaryData(const QStringList &report)
 {
-    return std::any_of(report.begin(), report.end(), [](const QString &line) { return line.contains(QChar(u'\0')); });
+    // A plain loop: a library search per line would cost more than the search itself.
+    for (const QString &line : report) {
+        const QChar *end = line.constData() + line.size();
+        if (std::find(line.constData(), end, QChar(u'\0')) != end)
+            return true;
+    }
+    return false;
 }
 
 QString binaryDataMessage(const QString &path)
