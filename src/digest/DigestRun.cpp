@@ -63,8 +63,8 @@ bool DigestRun::mayStart(const GridTable &files, Ui &ui)
 DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &options)
 {
     abortFlag_ = false;
-    // The views hear of the new columns and their figures when the window gets control, not once
-    // per report: a view pays for every column added with a new layout of its header.
+    // The views hear of the new columns and their figures when the window gets control, and at
+    // the end however the run ends.
     GridTable::BulkUpdate batch(tables_.digest);
     if (!options.append)
         reset();
@@ -80,6 +80,7 @@ DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &optio
         if (hooks_.reportDone)
             hooks_.reportDone(done, total);
     }
+    handBack();
     calculateAverages();
     ui_.setStatus(StatusPanel::Messages, QStringLiteral("Digest Done."));
     return Outcome::Done;
@@ -120,10 +121,15 @@ void DigestRun::parseReport(const QString &path)
 }
 
 // A short report is parsed without the parser handing control back; the window repaints and sees
-// Esc here at the latest.
+// Esc here at the latest. The table's views are told of the new columns only now and then: for
+// every change of the column count a view lays out its header anew and repaints every cell it
+// shows, which costs more than digesting the report.
 void DigestRun::handBack()
 {
-    tables_.digest.publish();
+    if (!tableShown_.isValid() || tableShown_.elapsed() >= tableRefreshMs) {
+        tables_.digest.publish();
+        tableShown_.start();
+    }
     ui_.pumpEvents();
 }
 

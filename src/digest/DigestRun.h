@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -74,8 +75,12 @@ private:
     int addReportColumn();
     void calculateAverages();
 
+    // How often, at most, the digest table's views are told of the columns added.
+    static constexpr int tableRefreshMs = 500;
+
     Tables tables_;
     Ui &ui_;
     bool &abortFlag_;
     Hooks hooks_;
+    QElapsedTimer tableShown_;
 };
