@@ -94,6 +94,7 @@ const std::vector<int> &CounterNameIndex::rowsMatching(const QString &section, c
     const std::array<const QString *, 3> fields { &section, &subSection1, &subSection2 };
     std::array<const std::vector<int> *, 3> lists {};
     std::size_t listCount = 0;
+    matching_.clear();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         RecentField &recent = recent_[i];
         if (!recent.known || recent.text != *fields[i]) {
@@ -101,10 +102,13 @@ const std::vector<int> &CounterNameIndex::rowsMatching(const QString &section, c
             recent.rows = TextRules::isBlankText(recent.text) ? nullptr : &rowsHolding(recent.text);
             recent.known = true;
         }
-        if (recent.rows)
-            lists[listCount++] = recent.rows;
+        if (!recent.rows)
+            continue;
+        // A field no counter name holds rules the row out; the fields after it need no look-up.
+        if (recent.rows->empty())
+            return matching_;
+        lists[listCount++] = recent.rows;
     }
-    matching_.clear();
     if (listCount == 0)
         return matching_;
     // The rows holding every field: those of the shortest list that the others hold too.
