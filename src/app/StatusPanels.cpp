@@ -6,7 +6,10 @@
 namespace {
 
 constexpr int panelWidths[StatusPanels::panelCount] = { 150, 600, 50 };
-constexpr int progressWidth = 260;
+// The progress bar takes what room the panels leave, within these bounds: the window never grows
+// to make room for it.
+constexpr int progressMinimumWidth = 90;
+constexpr int progressMaximumWidth = 260;
 
 } // namespace
 
@@ -34,7 +37,8 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     }
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("sbProgress"));
-    progress_->setFixedWidth(progressWidth);
+    progress_->setMinimumWidth(progressMinimumWidth);
+    progress_->setMaximumWidth(progressMaximumWidth);
     progress_->setTextVisible(true);
     progress_->hide();
     addPermanentWidget(progress_);

@@ -225,6 +225,7 @@ private slots:
         r.addFiles({ report1, report2, report3 });
         GridView *digestGrid = r.grid(u"sgSysmonDigest"_s);
         r.window.abortFlag() = true; // a stale Esc does not stop the run
+        const QSize windowSize = r.window.size();
 
         // Right after the second report's parse the window has control: the run shows its
         // progress, refuses the commands that would change what it works on, and takes the Esc.
@@ -237,6 +238,7 @@ private slots:
             pressed = true;
             QVERIFY(r.progress()->isVisible());
             QVERIFY(r.progress()->text().startsWith(u"Report 1 of 3, "_s));
+            QCOMPARE(r.window.size(), windowSize); // the bar finds room in the status bar as it is
             for (const QString &refused : { u"paSysmonFiles"_s, u"bbtAddCounter"_s, u"btClearCounters"_s,
                                             u"btLoadCounters"_s, u"sgSysmonCounters"_s, u"btDigest"_s,
                                             u"btOpenLoadSysmonFile"_s, u"btDivideIntoSubs"_s, u"cbAppend"_s })
