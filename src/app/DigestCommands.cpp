@@ -105,10 +105,11 @@ void DigestCommands::runDigest()
         .run(paths, { .append = panel_.appendTicked(), .timeOnly = panel_.timeOnlyTicked() });
 }
 
-// The time left is the time so far, shared out evenly over the reports done.
+// The time left is the time so far, shared out evenly over the reports done. The text is short
+// enough for the narrow panel it stands in.
 void DigestCommands::showProgress(int done, int total)
 {
-    QString text = u"Report %1 of %2"_s.arg(done).arg(total);
+    QString text = u"%1 of %2"_s.arg(done).arg(total);
     if (done > 0)
         text += u", "_s % minutesAndSeconds(runClock_.elapsed() * (total - done) / done) % u" left"_s;
     status_.showProgress(done, total, text);

@@ -6,10 +6,7 @@
 namespace {
 
 constexpr int panelWidths[StatusPanels::panelCount] = { 150, 600, 50 };
-// The progress bar takes what room the panels leave, within these bounds: the window never grows
-// to make room for it.
-constexpr int progressMinimumWidth = 90;
-constexpr int progressMaximumWidth = 260;
+constexpr int countsPanel = StatusPanels::panelCount - 1;
 
 } // namespace
 
@@ -35,13 +32,15 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         addWidget(panel, last ? 1 : 0);
         panels_[i] = panel;
     }
+    // The progress bar stands in the place of the counts panel, which tells the same while a long
+    // command runs, so the window never grows to make room for it.
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("sbProgress"));
-    progress_->setMinimumWidth(progressMinimumWidth);
-    progress_->setMaximumWidth(progressMaximumWidth);
+    progress_->setMinimumWidth(panelWidths[countsPanel]);
+    progress_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     progress_->setTextVisible(true);
     progress_->hide();
-    addPermanentWidget(progress_);
+    addWidget(progress_, 1);
 }
 
 void StatusPanels::showProgress(int done, int total, const QString &text)
@@ -49,17 +48,14 @@ void StatusPanels::showProgress(int done, int total, const QString &text)
     progress_->setRange(0, total);
     progress_->setValue(done);
     progress_->setFormat(text);
+    panels_[countsPanel]->hide();
     progress_->show();
 }
 
 void StatusPanels::hideProgress()
 {
     progress_->hide();
-}
-
-bool StatusPanels::progressShowing() const
-{
-    return !progress_->isHidden();
+    panels_[countsPanel]->show();
 }
 
 void StatusPanels::setText(int panel, const QString &text)

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
@@ -237,7 +238,9 @@ private slots:
                 return;
             pressed = true;
             QVERIFY(r.progress()->isVisible());
-            QVERIFY(r.progress()->text().startsWith(u"Report 1 of 3, "_s));
+            QVERIFY(r.progress()->text().startsWith(u"1 of 3, "_s));
+            QVERIFY(r.progress()->text().endsWith(u" left"_s));
+            QVERIFY(!r.control<QLabel>(u"sbStatusPanel2"_s)->isVisible()); // the bar stands in its place
             QCOMPARE(r.window.size(), windowSize); // the bar finds room in the status bar as it is
             for (const QString &refused : { u"paSysmonFiles"_s, u"bbtAddCounter"_s, u"btClearCounters"_s,
                                             u"btLoadCounters"_s, u"sgSysmonCounters"_s, u"btDigest"_s,
@@ -260,6 +263,7 @@ private slots:
         QCOMPARE(r.status(1), u"Calculating Average Values..."_s);
         QCOMPARE(r.window.reportLines(), ReportLoader::load(report2));
         QVERIFY(!r.progress()->isVisible());
+        QVERIFY(r.control<QLabel>(u"sbStatusPanel2"_s)->isVisible());
         QVERIFY(r.control<QWidget>(u"paSysmonFiles"_s)->isEnabled());
         QVERIFY(digestGrid->horizontalHeader()->sectionsMovable());
         QVERIFY(r.script.errors.isEmpty());
