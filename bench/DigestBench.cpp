@@ -13,10 +13,10 @@
 // reports.txt (all of them) and reports-10.txt (the first ten), for timing quorvel-cli digest as a
 // whole process.
 #include "BenchDialogs.h"
-#include "GapClock.h"
 #include "HeadlessUi.h"
 #include "LargeReport.h"
 #include "TfmQuorvel.h"
+#include "TurnWatch.h"
 
 #include "common/TextFile.h"
 #include "counters/CounterSet.h"
@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -187,8 +186,7 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
 }
 
 // The same digest through the main window, started from its button on the digest tab, with the
-// digest table in view. The window's turns of the event loop are counted by a timer that fires at
-// each of them.
+// digest table in view.
 void digestThroughMainWindow(benchmark::State &state, const Corpus &corpus, const QString &countersPath)
 {
     BenchDialogs dialogs;
@@ -200,30 +198,17 @@ void digestThroughMainWindow(benchmark::State &state, const Corpus &corpus, cons
     QCoreApplication::processEvents();
     auto *digestButton = window.findChild<QPushButton *>(QStringLiteral("btDigest"));
 
-    GapClock turnGaps;
-    int turns = 0;
-    QTimer everyTurn;
-    everyTurn.setInterval(0);
-    QObject::connect(&everyTurn, &QTimer::timeout, [&] {
-        turnGaps.tick();
-        ++turns;
-    });
-    double longestTurnGap = 0;
+    TurnWatch turns;
     for (auto _ : state) {
-        turnGaps.start();
-        everyTurn.start();
-        digestButton->click();
-        turnGaps.tick();
-        everyTurn.stop();
+        turns.watch([digestButton] { digestButton->click(); });
         QCoreApplication::processEvents(); // the window shows the finished table
-        longestTurnGap = std::max(longestTurnGap, turnGaps.longestMs());
     }
     if (window.statusText(1) != u"Digest Done.")
         qFatal("the digest did not finish: %s", qPrintable(window.statusText(1)));
     countReports(state, corpus);
     state.counters["columns"] = window.sgSysmonDigest.columns();
-    state.counters["longest_gap_between_event_loop_turns_ms"] = longestTurnGap;
-    state.counters["turns_per_digest"] = double(turns) / double(state.iterations());
+    state.counters["longest_gap_between_event_loop_turns_ms"] = turns.longestGapMs();
+    state.counters["turns_per_digest"] = double(turns.turns()) / double(state.iterations());
 }
 
 // Takes "--name value" off the command line; empty when it is not there.

@@ -8,6 +8,7 @@
 #include "LargeReport.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "TurnWatch.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -140,8 +140,7 @@ void parseThroughWindow(benchmark::State &state, const QStringList &lines)
 }
 
 // The report in the main window's report text and a click on "&Parse Sections", with the section
-// table's view on the first tab showing the rows as they come. The window's turns of the event
-// loop are counted by a timer that fires at each of them.
+// table's view on the first tab showing the rows as they come.
 void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
 {
     BenchDialogs dialogs;
@@ -152,35 +151,22 @@ void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
     PaintWatch paintWatch;
     window.findChild<GridView *>(QStringLiteral("sgSysmonSections"))->viewport()->installEventFilter(&paintWatch);
     auto *parseButton = window.findChild<QPushButton *>(QStringLiteral("btDivideIntoSubs"));
-    GapClock turnGaps;
-    int turns = 0;
-    QTimer everyTurn;
-    everyTurn.setInterval(0);
-    QObject::connect(&everyTurn, &QTimer::timeout, [&] {
-        turnGaps.tick();
-        ++turns;
-    });
-    double longestTurnGap = 0;
+    TurnWatch turns;
     double longestPaintGap = 0;
     for (auto _ : state) {
-        turnGaps.start();
         paintWatch.gaps.start();
-        everyTurn.start();
-        parseButton->click();
-        turnGaps.tick();
-        everyTurn.stop();
+        turns.watch([parseButton] { parseButton->click(); });
         QCoreApplication::processEvents(); // the window shows the finished table
         paintWatch.gaps.tick();
-        longestTurnGap = std::max(longestTurnGap, turnGaps.longestMs());
         longestPaintGap = std::max(longestPaintGap, paintWatch.gaps.longestMs());
     }
     if (window.abortFlag())
         qFatal("the parse was aborted");
     reportLines(state, lines);
     state.counters["rows"] = window.sgSysmonSections.rows();
-    state.counters["longest_gap_between_event_loop_turns_ms"] = longestTurnGap;
+    state.counters["longest_gap_between_event_loop_turns_ms"] = turns.longestGapMs();
     state.counters["longest_gap_between_repaints_ms"] = longestPaintGap;
-    state.counters["turns_per_parse"] = double(turns) / double(state.iterations());
+    state.counters["turns_per_parse"] = double(turns.turns()) / double(state.iterations());
     state.counters["repaints_per_parse"] = double(paintWatch.paints) / double(state.iterations());
 }
 

@@ -1,6 +1,5 @@
 #include "SectionsCommand.h"
 
-#include "CliOutput.h"
 #include "ConsoleUi.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
@@ -30,7 +29,10 @@ void writeLines(const QStringList &lines, const QString &output, std::FILE *out)
         TextFile::write(output, lines, TextEncoding::Utf8);
         return;
     }
-    CliOutput::toStream(lines, TextEncoding::Utf8, out);
+    const QByteArray bytes = TextFile::encode(lines, TextEncoding::Utf8);
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out) != std::size_t(bytes.size()) ||
+        std::fflush(out) != 0)
+        throw Failure(QStringLiteral("Cannot write to standard output."));
 }
 
 } // namespace

@@ -163,15 +163,9 @@ std::optional<double> readReal(QStringView text)
 {
     // The averages of a digest read every cell of the table, most of them short or empty: the
     // text is trimmed as a view and the locale set up once.
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && TextRules::isBlank(text[first]))
-        ++first;
-    while (end > first && TextRules::isBlank(text[end - 1]))
-        --end;
-    if (first == end)
+    const QStringView trimmed = TextRules::trimmedView(text);
+    if (trimmed.isEmpty())
         return std::nullopt;
-    const QStringView trimmed = text.sliced(first, end - first);
     if (const auto plain = readPlainDecimal(trimmed))
         return plain;
     if (!mayBeNumber(trimmed))

@@ -1,8 +1,9 @@
 // Runs the built quorvel-cli digest as a script would: the golden cases under tests/data/digest-cli,
 // and the inputs it refuses.
+#include "CliRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,35 +12,17 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString cli = QStringLiteral(QUORVEL_CLI);
 const QString casesFolder = QStringLiteral(QUORVEL_TEST_DATA "/digest-cli");
-
-struct CliRun
-{
-    int exitStatus = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 CliRun runDigest(const QStringList &arguments, const QString &workingFolder = QString())
 {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(cli, QStringList { u"digest"_s } + arguments);
-    CliRun result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitStatus = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return CliRun::of(QStringList { u"digest"_s } + arguments, workingFolder);
 }
 
-// The bytes of a file, or nothing when there is none.
-QByteArray bytesOf(const QString &path)
+// What a case holds in an optional file: nothing when the file is not there.
+QByteArray optionalBytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFile::exists(path) ? bytesOf(path) : QByteArray();
 }
 
 class DigestCli : public testing::TestWithParam<QString>
@@ -51,9 +34,9 @@ TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
     const QDir folder(casesFolder % u'/' % GetParam());
     QStringList arguments = QString::fromUtf8(bytesOf(folder.filePath(u"arguments.txt"_s))).split(u'\n');
     arguments.removeAll(QString());
-    const QByteArray status = bytesOf(folder.filePath(u"expected-status"_s)).trimmed();
+    const QByteArray status = optionalBytes(folder.filePath(u"expected-status"_s)).trimmed();
     const int expectedStatus = status.isEmpty() ? 0 : status.toInt();
-    const QByteArray expectedErrors = bytesOf(folder.filePath(u"expected-stderr.txt"_s));
+    const QByteArray expectedErrors = optionalBytes(folder.filePath(u"expected-stderr.txt"_s));
 
     const CliRun toStdout = runDigest(arguments, folder.path());
     EXPECT_EQ(toStdout.exitStatus, expectedStatus);

@@ -1,6 +1,6 @@
 // Runs the built quorvel-cli as a script would and checks its output bytes and exit statuses.
-#include <QFile>
-#include <QProcess>
+#include "CliRun.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,33 +9,11 @@
 
 namespace {
 
-const QString cli = QStringLiteral(QUORVEL_CLI);
 const QString data = QStringLiteral(QUORVEL_TEST_DATA "/cli/");
-
-struct CliRun
-{
-    int exitStatus = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 CliRun runCli(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(cli, arguments);
-    CliRun result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitStatus = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    return CliRun::of(arguments);
 }
 
 } // namespace
