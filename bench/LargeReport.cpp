@@ -1,6 +1,7 @@
 #include "LargeReport.h"
 
 #include "demo/ReportGenerator.h"
+#include "demo/ReportLines.h"
 
 #include <cmath>
 
@@ -18,6 +19,17 @@ QStringList lines(int minimumLines)
         generator.writeSections(out, sample);
     }
     ReportGenerator::writeEnd(out);
+    return out;
+}
+
+QStringList spinlockLines(int spinlocks, int seed)
+{
+    QStringList out;
+    for (int s = 0; s < spinlocks; ++s) {
+        const QString name = QStringLiteral("Resource->spin_%1").arg(s);
+        for (const QString &kind : { QStringLiteral("spinlock_p"), QStringLiteral("spinlock_w"), QStringLiteral("spinlock_s") })
+            out << ReportLines::spinlockLine(name, kind, (seed + s) % 997);
+    }
     return out;
 }
 

@@ -10,4 +10,8 @@ namespace LargeReport {
 
 QStringList lines(int minimumLines);
 
+// The spinlock lines of `spinlocks` spinlocks, "Resource->spin_0" on, each with a grab, a wait and
+// a spin figure that depend on `seed`.
+QStringList spinlockLines(int spinlocks, int seed);
+
 } // namespace LargeReport

@@ -1,11 +1,14 @@
 // How fast "&Parse Sections" runs: each real report and a large generated report, headless (as the
 // command line and the digest run use it), through a bare window whose table view shows the section
 // table while the parse hands control back to it, and through the program's own main window.
-#include "Dialogs.h"
+#include "BenchDialogs.h"
+#include "GapClock.h"
 #include "GridView.h"
+#include "HeadlessUi.h"
 #include "LargeReport.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "TurnWatch.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -22,7 +25,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -31,41 +33,6 @@
 namespace {
 
 constexpr int largeReportLines = 60000;
-
-// Longest stretch between two moments, from a start.
-class GapClock
-{
-public:
-    void start()
-    {
-        clock_.start();
-        last_ = 0;
-    }
-    void tick()
-    {
-        const qint64 now = clock_.nsecsElapsed();
-        longest_ = std::max(longest_, now - last_);
-        last_ = now;
-    }
-    double longestMs() const { return double(longest_) / 1e6; }
-
-private:
-    QElapsedTimer clock_;
-    qint64 last_ = 0;
-    qint64 longest_ = 0;
-};
-
-class HeadlessUi : public Ui
-{
-public:
-    void setStatus(StatusPanel, const QString &) override { }
-    void pumpEvents() override { }
-    void error(const QString &text) override { qFatal("parse failed: %s", qPrintable(text)); }
-    void info(const QString &) override { }
-    bool confirm(const QString &) override { return false; }
-    QStringList openFiles(bool, const std::optional<QString> &) override { return {}; }
-    QString saveFile(const QString &) override { return {}; }
-};
 
 // The window's side of a parse: status texts into a status bar, and every hand-back lets the
 // window repaint and see keys.
@@ -172,64 +139,34 @@ void parseThroughWindow(benchmark::State &state, const QStringList &lines)
     state.counters["repaints_per_parse"] = double(paintWatch.paints) / double(state.iterations());
 }
 
-// The main window's boxes, for a run in which nothing may go wrong.
-class FailingDialogs : public Dialogs
-{
-public:
-    void error(const QString &text) override { qFatal("parse failed: %s", qPrintable(text)); }
-    void info(const QString &) override { }
-    bool confirm(const QString &) override { return false; }
-    QStringList openFiles(bool, const std::optional<QString> &) override { return {}; }
-    QString saveFile(const QString &) override { return {}; }
-};
-
 // The report in the main window's report text and a click on "&Parse Sections", with the section
-// table's view on the first tab showing the rows as they come. The window's turns of the event
-// loop are counted by a timer that fires at each of them.
+// table's view on the first tab showing the rows as they come.
 void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
 {
-    FailingDialogs dialogs;
+    BenchDialogs dialogs;
     TfmQuorvel window(&dialogs);
-    window.resize(1280, 900);
-    window.show();
-    QElapsedTimer startup;
-    startup.start();
-    while (!window.initialised() && startup.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    BenchDialogs::showStarted(window);
     window.replaceReportLines(lines);
 
     PaintWatch paintWatch;
     window.findChild<GridView *>(QStringLiteral("sgSysmonSections"))->viewport()->installEventFilter(&paintWatch);
     auto *parseButton = window.findChild<QPushButton *>(QStringLiteral("btDivideIntoSubs"));
-    GapClock turnGaps;
-    int turns = 0;
-    QTimer everyTurn;
-    everyTurn.setInterval(0);
-    QObject::connect(&everyTurn, &QTimer::timeout, [&] {
-        turnGaps.tick();
-        ++turns;
-    });
-    double longestTurnGap = 0;
+    TurnWatch turns;
     double longestPaintGap = 0;
     for (auto _ : state) {
-        turnGaps.start();
         paintWatch.gaps.start();
-        everyTurn.start();
-        parseButton->click();
-        turnGaps.tick();
-        everyTurn.stop();
+        turns.watch([parseButton] { parseButton->click(); });
         QCoreApplication::processEvents(); // the window shows the finished table
         paintWatch.gaps.tick();
-        longestTurnGap = std::max(longestTurnGap, turnGaps.longestMs());
         longestPaintGap = std::max(longestPaintGap, paintWatch.gaps.longestMs());
     }
     if (window.abortFlag())
         qFatal("the parse was aborted");
     reportLines(state, lines);
     state.counters["rows"] = window.sgSysmonSections.rows();
-    state.counters["longest_gap_between_event_loop_turns_ms"] = longestTurnGap;
+    state.counters["longest_gap_between_event_loop_turns_ms"] = turns.longestGapMs();
     state.counters["longest_gap_between_repaints_ms"] = longestPaintGap;
-    state.counters["turns_per_parse"] = double(turns) / double(state.iterations());
+    state.counters["turns_per_parse"] = double(turns.turns()) / double(state.iterations());
     state.counters["repaints_per_parse"] = double(paintWatch.paints) / double(state.iterations());
 }
 

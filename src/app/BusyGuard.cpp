@@ -32,7 +32,7 @@ void BusyGuard::enter()
     }
     for (const QPointer<GridView> &grid : std::as_const(frozen_)) {
         if (grid)
-            grid->lockEditing(true);
+            grid->lock(true);
     }
 }
 
@@ -42,7 +42,7 @@ void BusyGuard::leave()
         return;
     for (const QPointer<GridView> &grid : std::as_const(frozen_)) {
         if (grid)
-            grid->lockEditing(false);
+            grid->lock(false);
     }
     for (const QPointer<QWidget> &control : std::as_const(disabled_)) {
         if (control)

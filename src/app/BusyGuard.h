@@ -10,7 +10,7 @@ class GridView;
 // would change what it works on must not start: they would swap the report text or rebuild the
 // section table under it, or start a second parse inside the first. The guard greys those controls
 // out for as long as the command runs, so the user sees at once what is not available now, and
-// stops in-place editing of the grids the command writes. Everything else (Esc, the tab bar, the
+// stops in-place editing and dragging in the grids the command writes. Everything else (Esc, the tab bar, the
 // other controls) stays live.
 class BusyGuard
 {
@@ -19,7 +19,7 @@ public:
 
     // A control whose command is refused while the window is busy.
     void refuse(QWidget *control);
-    // A grid the user may not edit in place while the window is busy.
+    // A grid the user may not edit in place, nor drag rows or columns of, while the window is busy.
     void freeze(GridView *grid);
 
     bool busy() const { return depth_ > 0; }

@@ -58,7 +58,7 @@ void ChartCommands::DisplayDataInChart()
                              .valueAxis2Text = panel.valueAxis2Text(),
                              .ratioText = panel.ratioText(),
                              .setRatio = panel.setRatio(),
-                             .timeOnly = digestPanel_.timeOnly() };
+                             .timeOnly = digestPanel_.timeOnlyTicked() };
     const ChartResult result = ComparisonChart::display(input);
     panel.chart().draw(result);
     if (result.ratioText)

@@ -40,7 +40,20 @@ DigestPanel::DigestPanel(GridTable &digest, QWidget *parent) : QWidget(parent)
     spSplit->setStretchFactor(1, 0);
     spSplit->setSizes({ 10 * chartHeight, chartHeight });
     layout->addWidget(spSplit, 1);
+    announceControls();
+}
+
+void DigestPanel::announceControls()
+{
     connect(btShowSysmon, &QPushButton::clicked, this, &DigestPanel::showReportRequested);
+    connect(btDigest, &QPushButton::clicked, this, &DigestPanel::digestRequested);
+    connect(btExport, &QPushButton::clicked, this, &DigestPanel::exportRequested);
+    connect(miDelCol, &QAction::triggered, this, &DigestPanel::deleteColumnRequested);
+    connect(sgSysmonDigest, &GridView::keyPressed, this, [this](int key) { emit digestKeyPressed(key); });
+    connect(sgSysmonDigest, &GridView::keyReleased, this, &DigestPanel::digestKeyReleased);
+    connect(sgSysmonDigest, &GridView::mousePressed, this, &DigestPanel::digestMousePressed);
+    connect(sgSysmonDigest, &GridView::mouseReleased, this, &DigestPanel::digestMouseReleased);
+    connect(sgSysmonDigest, &GridView::mouseEntered, this, &DigestPanel::digestMouseEntered);
 }
 
 QString DigestPanel::delimiterText() const
@@ -48,15 +61,38 @@ QString DigestPanel::delimiterText() const
     return edDelimiter->text();
 }
 
-bool DigestPanel::timeOnly() const
+bool DigestPanel::appendTicked() const
+{
+    return cbAppend->isChecked();
+}
+
+bool DigestPanel::timeOnlyTicked() const
 {
     return cbTimeOnly->isChecked();
+}
+
+bool DigestPanel::swapAxesTicked() const
+{
+    return cbSwapAxes->isChecked();
+}
+
+void DigestPanel::popupDeleteColumn(const QString &caption, const QPoint &globalPosition)
+{
+    miDelCol->setText(caption);
+    menPop->popup(globalPosition);
 }
 
 void DigestPanel::refuseWhileBusy(BusyGuard &busy)
 {
     busy.refuse(btShowSysmon);
     busy.refuse(btDigest);
+}
+
+void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)
+{
+    digestBusy.refuse(cbAppend);
+    digestBusy.refuse(cbTimeOnly);
+    digestBusy.freeze(sgSysmonDigest);
 }
 
 QWidget *DigestPanel::buildTop()

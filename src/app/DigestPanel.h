@@ -28,8 +28,12 @@ public:
 
     // The delimiter as typed; both exports write it after every cell.
     QString delimiterText() const;
-    // "Ti&me Only": the sample times are written, and read by the chart, as times of day.
-    bool timeOnly() const;
+    bool appendTicked() const; // "A&ppend"
+    bool timeOnlyTicked() const; // "Ti&me Only"
+    bool swapAxesTicked() const; // "S&wap Axes"
+
+    // Pops up `menPop` at `globalPosition` with its one item, "Delete Column", captioned `caption`.
+    void popupDeleteColumn(const QString &caption, const QPoint &globalPosition);
 
     // Squeezes the chart area to one pixel so the digest table fills the panel; the user drags the
     // splitter up to open the chart.
@@ -38,13 +42,28 @@ public:
     // A digest run, and Show File, would replace the report text under a parse, so both are
     // refused while the window is busy.
     void refuseWhileBusy(BusyGuard &busy);
+    // A digest reads its check boxes once and writes the table: while it runs the boxes keep their
+    // ticks and the table's rows and columns stay where they are.
+    void refuseWhileDigesting(BusyGuard &digestBusy);
 
 signals:
     void showReportRequested(); // "Sho&w File"
+    void digestRequested(); // "St&art Parsing of Sysmon Files"
+    void exportRequested(); // "&Export Data to CSV File"
+    void deleteColumnRequested(); // the popup's "Delete Column"
+
+    // The digest table's events. Key and mouse presses come before the grid moves its current
+    // cell, releases after.
+    void digestKeyPressed(int key);
+    void digestKeyReleased();
+    void digestMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+    void digestMouseReleased();
+    void digestMouseEntered();
 
 private:
     QWidget *buildTop();
     QWidget *buildClient(GridTable &digest);
+    void announceControls();
 
     QPushButton *btDigest;
     QCheckBox *cbTimeOnly;

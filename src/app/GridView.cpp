@@ -34,6 +34,8 @@ void GridView::applyOptions(const Options &options)
 {
     columnWidths_ = options.columnWidths;
     editable_ = options.editable;
+    movableRows_ = options.movableRows;
+    movableColumns_ = options.movableColumns;
     table_.setEditable(options.editable);
     // Typing or F2 edits a cell in place; a double click is left free for the grid's own command
     // (in the section table it adds the counter).
@@ -73,7 +75,7 @@ void GridView::applyOptions(const Options &options)
     applyColumnWidths(0, table_.columnCount() - 1);
 }
 
-void GridView::lockEditing(bool locked)
+void GridView::lock(bool locked)
 {
     if (locked) {
         if (QWidget *editor = indexWidget(currentIndex())) {
@@ -82,6 +84,8 @@ void GridView::lockEditing(bool locked)
         }
     }
     table_.setEditable(editable_ && !locked);
+    verticalHeader()->setSectionsMovable(movableRows_ && !locked);
+    horizontalHeader()->setSectionsMovable(movableColumns_ && !locked);
 }
 
 // Columns beyond the designed ones (report columns of the digest) take the default width.

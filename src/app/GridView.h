@@ -32,9 +32,10 @@ public:
     GridTable &table() const { return table_; }
 
     // While a command rebuilds the table, an edit in place would write into the rows it is
-    // writing: locking finishes an open cell editor (what was typed goes in first) and opens no
-    // new one until unlocked. Grids that are not editable stay so.
-    void lockEditing(bool locked);
+    // writing, and a dragged row or column would move them under it: locking finishes an open cell
+    // editor (what was typed goes in first), opens no new one and holds rows and columns where
+    // they are until unlocked. Grids that are not editable or movable stay so.
+    void lock(bool locked);
 
     static constexpr int gutterWidth = 10;
 
@@ -65,5 +66,7 @@ private:
     GridTable &table_;
     QList<int> columnWidths_;
     bool editable_ = false;
+    bool movableRows_ = false;
+    bool movableColumns_ = false;
     bool undoingDrag_ = false;
 };

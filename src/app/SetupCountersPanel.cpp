@@ -85,7 +85,11 @@ void SetupCountersPanel::announceGridEvents()
     connect(sgSysmonSections, &GridView::mousePressed, this, &SetupCountersPanel::sectionTableVisited);
     connect(sgSysmonSections, &GridView::mouseReleased, this, &SetupCountersPanel::sectionTableVisited);
     connect(sgSysmonSections, &GridView::mouseEntered, this, &SetupCountersPanel::sectionTableVisited);
-    connect(sgSysmonSections, &GridView::doubleClicked, this, &SetupCountersPanel::sectionDoubleClicked);
+    // A double click adds a counter as "&Add Counter" does, and is refused whenever that is.
+    connect(sgSysmonSections, &GridView::doubleClicked, this, [this] {
+        if (bbtAddCounter->isEnabled())
+            emit sectionDoubleClicked();
+    });
     connect(sgSysmonCounters, &GridView::keyPressed, this, [this](int key) { emit counterSetKeyPressed(key); });
 }
 
@@ -146,6 +150,14 @@ void SetupCountersPanel::refuseWhileBusy(BusyGuard &busy)
     busy.refuse(btOpenSysmonFile);
     busy.refuse(btDivideIntoSubs);
     busy.freeze(sgSysmonSections);
+}
+
+void SetupCountersPanel::refuseCounterEditsWhileDigesting(BusyGuard &digestBusy)
+{
+    digestBusy.refuse(bbtAddCounter);
+    digestBusy.refuse(btClearCounters);
+    digestBusy.refuse(btLoadCounters);
+    digestBusy.refuse(sgSysmonCounters);
 }
 
 QWidget *SetupCountersPanel::buildSysmonControls()

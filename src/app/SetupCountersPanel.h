@@ -51,6 +51,9 @@ public:
     // parse would rebuild the section table inside the first: while the window is busy those
     // buttons are refused and the section table takes no edits in place.
     void refuseWhileBusy(BusyGuard &busy);
+    // A digest run reads the counter set: while it runs, the commands that change the set (Add
+    // Counter and the double click, Clear, Load Counters, Delete in the set) are refused.
+    void refuseCounterEditsWhileDigesting(BusyGuard &digestBusy);
 
 signals:
     void loadReportRequested(); // "L&oad Sysmon File"

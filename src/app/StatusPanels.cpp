@@ -1,10 +1,12 @@
 #include "StatusPanels.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 namespace {
 
 constexpr int panelWidths[StatusPanels::panelCount] = { 150, 600, 50 };
+constexpr int countsPanel = StatusPanels::panelCount - 1;
 
 } // namespace
 
@@ -30,6 +32,30 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         addWidget(panel, last ? 1 : 0);
         panels_[i] = panel;
     }
+    // The progress bar stands in the place of the counts panel, which tells the same while a long
+    // command runs, so the window never grows to make room for it.
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("sbProgress"));
+    progress_->setMinimumWidth(panelWidths[countsPanel]);
+    progress_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    progress_->setTextVisible(true);
+    progress_->hide();
+    addWidget(progress_, 1);
+}
+
+void StatusPanels::showProgress(int done, int total, const QString &text)
+{
+    progress_->setRange(0, total);
+    progress_->setValue(done);
+    progress_->setFormat(text);
+    panels_[countsPanel]->hide();
+    progress_->show();
+}
+
+void StatusPanels::hideProgress()
+{
+    progress_->hide();
+    panels_[countsPanel]->show();
 }
 
 void StatusPanels::setText(int panel, const QString &text)

@@ -3,7 +3,9 @@
 #include "BusyGuard.h"
 #include "ChartCommands.h"
 #include "CounterCommands.h"
+#include "DigestCommands.h"
 #include "DigestPanel.h"
+#include "FileListCommands.h"
 #include "QtDialogs.h"
 #include "ReportMemo.h"
 #include "SetupCountersPanel.h"
@@ -77,8 +79,8 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     ui_ = std::make_unique<WindowUi>(*sbStatus, *dialogs);
 
     buildTabs();
-    wireCommands();
     guardLongCommands();
+    wireCommands();
     resize(929, 646);
     placeAtDesktopCentre();
 
@@ -118,6 +120,21 @@ void TfmQuorvel::wireCommands()
                                                    .counterFileEncoding = counterFileEncoding };
     counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
     chartCommands_ = new ChartCommands(sgSysmonDigest, ui(), *paDigest, this);
+    fileListCommands_ = new FileListCommands(sgFiles, ui(), *paSysmonFiles, this);
+    const DigestCommands::Workspace digestWork {
+        .sgFiles = sgFiles,
+        .sgSysmonCounters = sgSysmonCounters,
+        .sgSysmonSections = sgSysmonSections,
+        .sgSysmonDigest = sgSysmonDigest,
+        .categoryLists = categoryLists,
+        .ui = ui(),
+        .bAbort = bAbort,
+        .counterFileEncoding = counterFileEncoding,
+        .replaceReportText = [this](const QStringList &report) { replaceReportLines(report); },
+        .busy = *busy_,
+        .digestBusy = *digestBusy_,
+    };
+    digestCommands_ = new DigestCommands(digestWork, *paDigest, *paSetupCounters, *sbStatus, this);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters, &SetupCountersPanel::loadReportRequested, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters, &SetupCountersPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);
@@ -126,13 +143,18 @@ void TfmQuorvel::wireCommands()
 }
 
 // What a parse or a digest run refuses: loading or showing another report would replace the
-// report text, and a second parse or a digest would rebuild the section table inside the first.
-// Each panel names its own controls.
+// report text, and a second parse or a digest would rebuild the section table inside the first. A
+// digest also refuses what would change the file list, the counter set or the digest table under
+// it. Each panel names its own controls.
 void TfmQuorvel::guardLongCommands()
 {
     busy_ = std::make_unique<BusyGuard>(*this);
     paSetupCounters->refuseWhileBusy(*busy_);
     paDigest->refuseWhileBusy(*busy_);
+    digestBusy_ = std::make_unique<BusyGuard>(*this);
+    paSysmonFiles->refuseWhileDigesting(*digestBusy_);
+    paSetupCounters->refuseCounterEditsWhileDigesting(*digestBusy_);
+    paDigest->refuseWhileDigesting(*digestBusy_);
 }
 
 void TfmQuorvel::placeAtDesktopCentre()

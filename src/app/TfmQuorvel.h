@@ -12,8 +12,10 @@
 class BusyGuard;
 class ChartCommands;
 class CounterCommands;
+class DigestCommands;
 class DigestPanel;
 class Dialogs;
+class FileListCommands;
 class QTabWidget;
 class ReportMemo;
 class SetupCountersPanel;
@@ -96,10 +98,15 @@ private:
     // Refuses the commands that would change the report text or the section table while a parse
     // or a digest run hands control back to the window.
     std::unique_ptr<BusyGuard> busy_;
-    // The counter selection commands of the first tab; a child of the window.
+    // Refuses, while a digest runs, what would change the file list, the counter set or the digest
+    // table.
+    std::unique_ptr<BusyGuard> digestBusy_;
+    // The commands of the three tabs; children of the window.
     CounterCommands *counterCommands_ = nullptr;
     // Display and the chart's picture on the digest tab; a child of the window.
     ChartCommands *chartCommands_ = nullptr;
+    FileListCommands *fileListCommands_ = nullptr;
+    DigestCommands *digestCommands_ = nullptr;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;
@@ -109,8 +116,6 @@ private:
     TextEncoding counterFileEncoding = TextEncoding::Utf8;
     // The report last chosen with Load Sysmon File or Show File; Show File's dialog starts there.
     QString sSingleSysmonFile;
-    // The digest column picked by the last right click on the digest table.
-    int iSelCol = 0;
     bool initialised_ = false;
     bool initialisationQueued_ = false;
 };

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "ConsoleUi.h"
 #include "DemoCommand.h"
+#include "DigestCommand.h"
 #include "SectionsCommand.h"
 #include "common/Failure.h"
 
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<SectionsCommand>());
+    commands.push_back(std::make_unique<DigestCommand>());
     commands.push_back(std::make_unique<DemoCommand>());
     return commands;
 }

@@ -4,10 +4,15 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
+#include <string>
 
 namespace NumberText {
 
@@ -75,6 +80,67 @@ QString sign(double value)
     return value < 0 ? QStringLiteral("-") : QString();
 }
 
+// Nearly every figure of a report is a plain decimal ("12.5", "-1", "+3.25"); those are read
+// directly, correctly rounded as the locale's reader rounds them. Nothing for any other form, which
+// goes to the locale's reader.
+std::optional<double> readPlainDecimal(QStringView text)
+{
+    char ascii[64];
+    if (text.size() >= qsizetype(sizeof ascii))
+        return std::nullopt;
+    std::size_t length = 0;
+    qsizetype i = 0;
+    const bool negative = text[0] == u'-';
+    if (text[0] == u'+' || negative) {
+        if (negative)
+            ascii[length++] = '-';
+        ++i;
+    }
+    qsizetype integerDigits = 0;
+    qsizetype fractionDigits = 0;
+    bool point = false;
+    std::uint64_t digits = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            (point ? fractionDigits : integerDigits) += 1;
+            ascii[length++] = char(c);
+            digits = digits * 10 + (c - u'0');
+        } else if (c == u'.' && !point) {
+            point = true;
+            ascii[length++] = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (integerDigits == 0 || (point && fractionDigits == 0))
+        return std::nullopt;
+    // Up to 15 digits and 22 decimals, the digits and the power of ten are both exact doubles, so
+    // one division rounds correctly.
+    static constexpr double powersOfTen[] = { 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+    if (integerDigits + fractionDigits <= 15 && fractionDigits < qsizetype(std::size(powersOfTen))) {
+        const double value = double(digits) / powersOfTen[fractionDigits];
+        return negative ? -value : value;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+    if (error != std::errc() || end != ascii + length)
+        return std::nullopt;
+    return value;
+}
+
+// The C locale reads digits, signs, a decimal point, an exponent and the words for infinity and
+// not-a-number, nothing else: a text with any other character ("n/a", a counter name) is no number,
+// and the locale's costly reader need not be asked.
+bool mayBeNumber(QStringView text)
+{
+    static constexpr char16_t numberCharacters[] = u"0123456789+-.eEinfINFtyTYaA";
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return std::char_traits<char16_t>::find(numberCharacters, std::size(numberCharacters) - 1, c.unicode());
+    });
+}
+
 } // namespace
 
 QString general(double value)
@@ -95,11 +161,22 @@ QString plain(double value)
 
 std::optional<double> readReal(QStringView text)
 {
-    const QString t = TextRules::trimmed(text);
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    // The averages of a digest read every cell of the table, most of them short or empty: the
+    // text is trimmed as a view and the locale set up once.
+    const QStringView trimmed = TextRules::trimmedView(text);
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    if (const auto plain = readPlainDecimal(trimmed))
+        return plain;
+    if (!mayBeNumber(trimmed))
+        return std::nullopt;
+    static const QLocale c = [] {
+        QLocale locale = QLocale::c();
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        return locale;
+    }();
     bool ok = false;
-    const double value = c.toDouble(t, &ok);
+    const double value = c.toDouble(trimmed, &ok);
     if (!ok)
         return std::nullopt;
     return value;

@@ -131,14 +131,6 @@ TextEncoding TextFile::writeEncodingFor(TextEncoding found)
 
 QByteArray TextFile::encode(const QStringList &lines, TextEncoding encoding)
 {
-    QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QString &line : lines)
-        text += line % QStringLiteral("\r\n");
-
     QByteArray bytes;
     switch (encoding) {
     case TextEncoding::Utf8WithMark:
@@ -153,8 +145,16 @@ QByteArray TextFile::encode(const QStringList &lines, TextEncoding encoding)
     default:
         break;
     }
+    // Line by line: a digest export runs to megabytes, and the whole text would be held twice.
     QStringEncoder encoder(converterFor(encoding), QStringConverter::Flag::Stateless);
-    bytes += encoder(text);
+    qsizetype size = bytes.size();
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
+    for (const QString &line : lines) {
+        bytes += encoder(line);
+        bytes += encoder(u"\r\n");
+    }
     return bytes;
 }
 

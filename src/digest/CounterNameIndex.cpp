@@ -62,45 +62,66 @@ void CounterNameIndex::add(int row, const QString &name)
     }
 }
 
-const std::vector<int> *CounterNameIndex::rowsWithPiece(const QString &piece) const
+const std::vector<int> &CounterNameIndex::rowsWithPiece(const QString &piece) const
 {
     static const std::vector<int> noRows;
     const auto found = rowsByPiece_.constFind(piece);
-    return found == rowsByPiece_.cend() ? &noRows : &found.value();
+    return found == rowsByPiece_.cend() ? noRows : found.value();
 }
 
-std::vector<int> CounterNameIndex::rowsMatching(const QString &section, const QString &subSection1,
-                                                const QString &subSection2) const
+const std::vector<int> &CounterNameIndex::rowsHolding(const QString &field) const
 {
-    std::array<QString, 3> needles;
-    qsizetype needleCount = 0;
-    for (const QString *field : { &section, &subSection1, &subSection2 }) {
-        if (!TextRules::isBlankText(*field))
-            needles[std::size_t(needleCount++)] = bracketed(*field);
+    const auto known = rowsByField_.find(field);
+    if (known != rowsByField_.end())
+        return known->second;
+    // The names too rich to index are tested directly.
+    const QString needle = bracketed(field);
+    const std::vector<int> &indexed = rowsWithPiece(needle);
+    std::vector<int> unindexed;
+    for (int row : unindexedRows_) {
+        if (names_[std::size_t(row)].contains(needle))
+            unindexed.push_back(row);
     }
-    if (needleCount == 0)
-        return {};
+    std::vector<int> rows;
+    rows.reserve(indexed.size() + unindexed.size());
+    std::merge(indexed.begin(), indexed.end(), unindexed.begin(), unindexed.end(), std::back_inserter(rows));
+    return rowsByField_.emplace(field, std::move(rows)).first->second;
+}
 
-    // The candidates are the rows holding the rarest needle, and the names too rich to index.
-    const std::vector<int> *rarest = rowsWithPiece(needles[0]);
-    for (qsizetype i = 1; i < needleCount; ++i) {
-        const std::vector<int> *rows = rowsWithPiece(needles[std::size_t(i)]);
-        if (rows->size() < rarest->size())
-            rarest = rows;
+const std::vector<int> &CounterNameIndex::rowsMatching(const QString &section, const QString &subSection1,
+                                                       const QString &subSection2) const
+{
+    const std::array<const QString *, 3> fields { &section, &subSection1, &subSection2 };
+    std::array<const std::vector<int> *, 3> lists {};
+    std::size_t listCount = 0;
+    matching_.clear();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        RecentField &recent = recent_[i];
+        if (!recent.known || recent.text != *fields[i]) {
+            recent.text = *fields[i];
+            recent.rows = TextRules::isBlankText(recent.text) ? nullptr : &rowsHolding(recent.text);
+            recent.known = true;
+        }
+        if (!recent.rows)
+            continue;
+        // A field no counter name holds rules the row out; the fields after it need no look-up.
+        if (recent.rows->empty())
+            return matching_;
+        lists[listCount++] = recent.rows;
     }
-    std::vector<int> candidates;
-    candidates.reserve(rarest->size() + unindexedRows_.size());
-    std::merge(rarest->begin(), rarest->end(), unindexedRows_.begin(), unindexedRows_.end(),
-               std::back_inserter(candidates));
-
-    std::vector<int> matching;
-    for (int row : candidates) {
-        const QString &name = names_[std::size_t(row)];
-        const auto holds = [&name](const QString &needle) {
-            return name.contains(needle);
+    if (listCount == 0)
+        return matching_;
+    // The rows holding every field: those of the shortest list that the others hold too.
+    for (std::size_t i = 1; i < listCount; ++i) {
+        if (lists[i]->size() < lists[0]->size())
+            std::swap(lists[0], lists[i]);
+    }
+    for (int row : *lists[0]) {
+        const auto holds = [row](const std::vector<int> *rows) {
+            return std::binary_search(rows->begin(), rows->end(), row);
         };
-        if (std::all_of(needles.begin(), needles.begin() + needleCount, holds))
-            matching.push_back(row);
+        if (std::all_of(lists.begin() + 1, lists.begin() + std::ptrdiff_t(listCount), holds))
+            matching_.push_back(row);
     }
-    return matching;
+    return matching_;
 }

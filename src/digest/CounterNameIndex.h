@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 class GridTable;
@@ -14,11 +16,12 @@ class GridTable;
 // equality, so a section row with only its section filled in matches every counter of that
 // section, and a field may match at any position of the name. Every "[...]" that occurs in a
 // counter name is one of the pieces of the name that start with "[" and end with a later "]"
-// (brackets inside included), so indexing those pieces finds every candidate; the literal
-// substring tests then decide, and the result is the same as testing every row.
+// (brackets inside included), so the rows of the piece "[" + field + "]" are exactly the indexed
+// rows whose name holds it, and the result is the same as testing every row.
 //
 // The index holds the counter names as they stood when it was built: build it once per digest run,
-// after the reset, while the rows cannot change.
+// after the reset, while the rows cannot change. It remembers the rows of every field text it was
+// asked about, since the reports of a run name the same sections over and over.
 class CounterNameIndex
 {
 public:
@@ -26,8 +29,9 @@ public:
 
     // The digest rows, ascending, whose counter name holds "[" + field + "]" for each of the three
     // fields that is not blank, the field taken untrimmed. Empty when all three are blank: such a
-    // section row is never copied.
-    std::vector<int> rowsMatching(const QString &section, const QString &subSection1, const QString &subSection2) const;
+    // section row is never copied. The list lasts until the next call.
+    const std::vector<int> &rowsMatching(const QString &section, const QString &subSection1,
+                                         const QString &subSection2) const;
 
 private:
     // A name with brackets in its fields can have many pieces (one per pair of an opening and a
@@ -35,9 +39,24 @@ private:
     static constexpr qsizetype maxPiecesPerName = 64;
 
     void add(int row, const QString &name);
-    const std::vector<int> *rowsWithPiece(const QString &piece) const;
+    const std::vector<int> &rowsWithPiece(const QString &piece) const;
+    // The rows, ascending, whose counter name holds "[" + field + "]".
+    const std::vector<int> &rowsHolding(const QString &field) const;
+
+    // The rows of one field of the section row before; consecutive rows share their section and
+    // often their subsection path.
+    struct RecentField
+    {
+        QString text;
+        const std::vector<int> *rows = nullptr; // nothing for a blank field
+        bool known = false;
+    };
 
     std::vector<QString> names_; // by digest row; row 0 unused
     QHash<QString, std::vector<int>> rowsByPiece_;
     std::vector<int> unindexedRows_;
+    // Node-based, so the lists stay where they are as fields are added.
+    mutable std::unordered_map<QString, std::vector<int>> rowsByField_;
+    mutable std::array<RecentField, 3> recent_;
+    mutable std::vector<int> matching_;
 };

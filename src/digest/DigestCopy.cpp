@@ -6,6 +6,7 @@
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
 
+#include <utility>
 #include <vector>
 
 namespace DigestCopy {
@@ -19,9 +20,9 @@ std::vector<int> lastMatchingRows(const GridTable &digest, const GridTable &sect
 {
     std::vector<int> last(std::size_t(digest.rows()), noMatch);
     for (int row = 1; row < sections.rows(); ++row) {
-        const auto matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
-                                                 sections.cell(SectionTableLayout::SubSection1, row),
-                                                 sections.cell(SectionTableLayout::SubSection2, row));
+        const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
+                                                              sections.cell(SectionTableLayout::SubSection1, row),
+                                                              sections.cell(SectionTableLayout::SubSection2, row));
         for (int digestRow : matching) {
             if (digestRow < digest.rows())
                 last[std::size_t(digestRow)] = row;
@@ -29,6 +30,31 @@ std::vector<int> lastMatchingRows(const GridTable &digest, const GridTable &sect
     }
     return last;
 }
+
+// The column of each counter type, looked up once per report: a counter set holds a few types
+// over and over.
+class ColumnChoice
+{
+public:
+    explicit ColumnChoice(const GridTable &sections) : headers_(ValueColumn::headersOf(sections)) { }
+
+    int forRow(const QString &section, const QString &counterType)
+    {
+        if (ValueColumn::isSpinlockRow(section))
+            return ValueColumn::forSpinlock(counterType);
+        for (const auto &[type, column] : ordinary_) {
+            if (type == counterType)
+                return column;
+        }
+        const int column = ValueColumn::forOrdinary(counterType, headers_);
+        ordinary_.emplace_back(counterType, column);
+        return column;
+    }
+
+private:
+    QStringList headers_;
+    std::vector<std::pair<QString, int>> ordinary_;
+};
 
 } // namespace
 
@@ -38,7 +64,7 @@ bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, 
     if (abortFlag)
         return false;
     const std::vector<int> last = lastMatchingRows(digest, sections, index);
-    const QStringList headers = ValueColumn::headersOf(sections);
+    ColumnChoice columns(sections);
     GridTable::BulkUpdate batch(digest);
     bool anyMatch = false;
     for (int row = 1; row < digest.rows(); ++row) {
@@ -46,8 +72,8 @@ bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, 
         if (sectionRow == noMatch)
             continue;
         anyMatch = true;
-        const int column = ValueColumn::choose(sections.cell(SectionTableLayout::Section, sectionRow),
-                                               digest.cell(DigestTableLayout::Type, row), headers);
+        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow),
+                                          digest.cell(DigestTableLayout::Type, row));
         digest.setCell(reportColumn, row,
                        column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow));
     }

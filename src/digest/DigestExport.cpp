@@ -14,23 +14,6 @@ namespace DigestExport {
 
 namespace {
 
-// The digest table without its gutter, turned on its side when the axes are swapped: the table as
-// the file shows it, one row per line.
-void fillWritten(GridTable &written, const GridTable &digest, bool swapAxes)
-{
-    const int firstColumn = DigestTableLayout::Gutter + 1;
-    const int columns = digest.columns() - firstColumn;
-    const int rows = digest.rows();
-    written.setColumns(swapAxes ? rows : columns);
-    written.setRows(swapAxes ? columns : rows);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            const QString &text = digest.cell(firstColumn + column, row);
-            written.setCell(swapAxes ? row : column, swapAxes ? column : row, text);
-        }
-    }
-}
-
 // Saving into a folder that is not there would otherwise fail with the system's bare "No such file
 // or directory".
 void checkFolderExists(const QString &path)
@@ -46,12 +29,25 @@ void checkFolderExists(const QString &path)
 
 QStringList lines(const GridTable &digest, bool swapAxes, const QString &delimiter)
 {
-    GridTable written(1);
-    {
-        GridTable::BulkUpdate batch(written);
-        fillWritten(written, digest, swapAxes);
+    // Every column but the gutter.
+    const int first = DigestTableLayout::Gutter + 1;
+    const int columns = digest.columns() - first;
+    if (!swapAxes) {
+        const auto cellAt = [&](int field, int line) -> const QString & {
+            return digest.cell(first + field, line);
+        };
+        return DelimitedLines::of(digest.rows(), columns, cellAt, delimiter);
     }
-    return DelimitedLines::of(written, 0, written.rows() - 1, written.columns(), delimiter);
+    const auto cellAt = [&](int field, int line) -> const QString & {
+        return digest.cell(first + line, field);
+    };
+    return DelimitedLines::of(columns, digest.rows(), cellAt, delimiter);
+}
+
+void writeFile(const QString &path, const QStringList &fileLines, TextEncoding encoding)
+{
+    checkFolderExists(path);
+    TextFile::write(path, fileLines, encoding);
 }
 
 void exportCsv(const GridTable &digest, bool swapAxes, const QString &typedDelimiter, TextEncoding encoding, Ui &ui)
@@ -60,8 +56,7 @@ void exportCsv(const GridTable &digest, bool swapAxes, const QString &typedDelim
     const QString path = ui.saveFile(QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
-    checkFolderExists(path);
-    TextFile::write(path, fileLines, encoding);
+    writeFile(path, fileLines, encoding);
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Data exported to ") % path);
 }
 

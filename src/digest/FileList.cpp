@@ -5,6 +5,9 @@
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <optional>
 
 namespace FileList {
@@ -18,14 +21,34 @@ constexpr qsizetype shownPathTail = 31;
 
 void addFiles(GridTable &files, Ui &ui)
 {
-    const QStringList chosen = ui.openFiles(true, std::nullopt);
-    if (chosen.isEmpty())
+    addPaths(files, ui.openFiles(true, std::nullopt), ui);
+}
+
+void addPaths(GridTable &files, const QStringList &paths, Ui &ui)
+{
+    if (paths.isEmpty())
         return;
-    for (const QString &path : chosen) {
+    for (const QString &path : paths) {
         files.setCell(FileListLayout::Path, files.appendRow(FileListLayout::Path), path);
         ui.setStatus(StatusPanel::Files, QStringLiteral("Added ...") % TextRules::rightPiece(path, shownPathTail));
     }
     ui.setStatus(StatusPanel::Messages, QStringLiteral("File Added."));
+}
+
+QStringList droppedPaths(const QStringList &dropped)
+{
+    QStringList paths;
+    for (const QString &path : dropped) {
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            paths << path;
+            continue;
+        }
+        const QDir folder(path);
+        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+            paths << folder.filePath(name);
+    }
+    return paths;
 }
 
 void removeCurrent(GridTable &files)

@@ -15,6 +15,14 @@ namespace FileList {
 // listed are listed again.
 void addFiles(GridTable &files, Ui &ui);
 
+// Adds `paths` as the open dialog's choice is added, with the same status texts; nothing for an
+// empty list.
+void addPaths(GridTable &files, const QStringList &paths, Ui &ui);
+
+// What files dropped from a file manager add, in the order dropped: a file as it is, a folder as
+// the files directly inside it, sorted by name (hidden files and subfolders left out).
+QStringList droppedPaths(const QStringList &dropped);
+
 // The Delete key: removes the current entry without a question; the entries below move up, and a
 // single entry is emptied instead, which leaves the empty list.
 void removeCurrent(GridTable &files);

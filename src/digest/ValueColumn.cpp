@@ -34,9 +34,9 @@ int forOrdinary(const QString &counterType, const QStringList &headers)
     return none;
 }
 
-int choose(const QString &section, const QString &counterType, const QStringList &headers)
+bool isSpinlockRow(const QString &section)
 {
-    return section == QStringLiteral("Spinlocks") ? forSpinlock(counterType) : forOrdinary(counterType, headers);
+    return section == u"Spinlocks";
 }
 
 QStringList headersOf(const GridTable &sections)

@@ -18,9 +18,9 @@ int forSpinlock(const QString &counterType);
 // (so "count" finds "Count" and "Section" the name column); none when no header equals it.
 int forOrdinary(const QString &counterType, const QStringList &headers);
 
-// The column for a section table row of `section`: spinlock rows are those whose section is
-// exactly "Spinlocks".
-int choose(const QString &section, const QString &counterType, const QStringList &headers);
+// Spinlock rows, whose figures stand in fixed columns, are those whose section is exactly
+// "Spinlocks".
+bool isSpinlockRow(const QString &section);
 
 // The header texts of the section table, row 0.
 QStringList headersOf(const GridTable &sections);

@@ -12,15 +12,10 @@ QString delimiterFrom(const QString &typed)
 
 QStringList of(const GridTable &table, int firstRow, int lastRow, int columns, const QString &delimiter)
 {
-    QStringList lines;
-    lines.reserve(qMax(0, lastRow - firstRow + 1));
-    for (int row = firstRow; row <= lastRow; ++row) {
-        QString line;
-        for (int c = 0; c < columns; ++c)
-            line += table.cell(c, row) % delimiter;
-        lines << line;
-    }
-    return lines;
+    const auto cellAt = [&](int column, int line) -> const QString & {
+        return table.cell(column, firstRow + line);
+    };
+    return of(lastRow - firstRow + 1, columns, cellAt, delimiter);
 }
 
 } // namespace DelimitedLines

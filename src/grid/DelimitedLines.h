@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <QtGlobal>
+
 class GridTable;
 
 // Delimited text for spreadsheets: a line per row, each cell written exactly (no quoting, no
@@ -12,6 +14,21 @@ namespace DelimitedLines {
 // The delimiter as the user typed it, with blanks and control characters removed at both ends; it
 // may be several characters long, or nothing.
 QString delimiterFrom(const QString &typed);
+
+// `lineCount` lines of `fieldCount` fields each, field f of line l being `cellAt(f, l)`: a table
+// read as it stands or turned on its side.
+template <typename CellAt> QStringList of(int lineCount, int fieldCount, const CellAt &cellAt, const QString &delimiter)
+{
+    QStringList lines;
+    lines.reserve(qMax(0, lineCount));
+    for (int l = 0; l < lineCount; ++l) {
+        QString line;
+        for (int f = 0; f < fieldCount; ++f)
+            line += cellAt(f, l) % delimiter;
+        lines << line;
+    }
+    return lines;
+}
 
 // Rows `firstRow`..`lastRow` of columns 0..columns-1.
 QStringList of(const GridTable &table, int firstRow, int lastRow, int columns, const QString &delimiter);

@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -43,7 +44,7 @@ void GridTable::setCell(int column, int row, const QString &text)
 void GridTable::cellChanged(int column, int row)
 {
     if (bulk() || row >= publishedRows_ || column >= publishedColumns_) {
-        dirty_ = true;
+        markDirty(column, row);
         return;
     }
     if (row == 0) {
@@ -54,6 +55,23 @@ void GridTable::cellChanged(int column, int row)
     }
 }
 
+void GridTable::markDirty(int column, int row)
+{
+    if (dirty_.empty()) {
+        dirty_ = { column, row, column, row };
+        return;
+    }
+    dirty_.left = std::min(dirty_.left, column);
+    dirty_.top = std::min(dirty_.top, row);
+    dirty_.right = std::max(dirty_.right, column);
+    dirty_.bottom = std::max(dirty_.bottom, row);
+}
+
+void GridTable::markAllDirty()
+{
+    dirty_ = { 0, 0, std::numeric_limits<int>::max(), std::numeric_limits<int>::max() };
+}
+
 void GridTable::setRows(int count)
 {
     count = std::max(count, 2);
@@ -61,7 +79,7 @@ void GridTable::setRows(int count)
         return;
     // Rows dropped here come back empty if the table grows again before the views hear of it.
     if (bulk() && count < publishedRows_)
-        dirty_ = true;
+        markAllDirty();
     cells_.resize(std::size_t(count), std::vector<QString>(std::size_t(columns_)));
     clampCurrentCell();
     if (!bulk())
@@ -74,7 +92,7 @@ void GridTable::setColumns(int count)
     if (count == columns_)
         return;
     if (bulk() && count < publishedColumns_)
-        dirty_ = true;
+        markAllDirty();
     for (auto &row : cells_)
         row.resize(std::size_t(count));
     columns_ = count;
@@ -87,7 +105,7 @@ void GridTable::clearCells()
 {
     for (auto &row : cells_)
         std::fill(row.begin(), row.end(), QString());
-    dirty_ = true;
+    markAllDirty();
     if (!bulk())
         publish();
 }
@@ -98,7 +116,8 @@ void GridTable::clearRow(int row)
         return;
     auto &cells = cells_[std::size_t(row)];
     std::fill(cells.begin(), cells.end(), QString());
-    dirty_ = true;
+    markDirty(0, row);
+    markDirty(columns_ - 1, row);
     if (!bulk())
         publish();
 }
@@ -138,7 +157,7 @@ void GridTable::deleteRow(int row)
     BulkUpdate batch(*this);
     cells_.erase(cells_.begin() + row);
     cells_.back().resize(std::size_t(columns_)); // keeps the invariant if the row was malformed
-    dirty_ = true;
+    markAllDirty();
     clampCurrentCell();
 }
 
@@ -150,7 +169,7 @@ void GridTable::deleteColumn(int column)
     for (auto &row : cells_)
         row.erase(row.begin() + column);
     --columns_;
-    dirty_ = true;
+    markAllDirty();
     clampCurrentCell();
 }
 
@@ -162,7 +181,7 @@ void GridTable::moveRow(int from, int to)
     auto moved = std::move(cells_[std::size_t(from)]);
     cells_.erase(cells_.begin() + from);
     cells_.insert(cells_.begin() + to, std::move(moved));
-    dirty_ = true;
+    markAllDirty();
 }
 
 void GridTable::moveColumn(int from, int to)
@@ -175,7 +194,7 @@ void GridTable::moveColumn(int from, int to)
         row.erase(row.begin() + from);
         row.insert(row.begin() + to, std::move(moved));
     }
-    dirty_ = true;
+    markAllDirty();
 }
 
 void GridTable::setCurrentCell(int column, int row)
@@ -243,12 +262,18 @@ void GridTable::publishSize()
 void GridTable::publish()
 {
     publishSize();
-    if (!dirty_)
+    const DirtyArea area = dirty_;
+    dirty_ = DirtyArea();
+    const int right = std::min(area.right, columnCount() - 1);
+    if (area.empty() || right < area.left)
         return;
-    dirty_ = false;
-    if (rowCount() > 0 && columnCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    // View rows are data rows: view row i is table row i + 1.
+    const int firstRow = std::max(area.top, 1);
+    const int lastRow = std::min(area.bottom, publishedRows_ - 1);
+    if (firstRow <= lastRow)
+        emit dataChanged(index(firstRow - 1, area.left), index(lastRow - 1, right));
+    if (area.top == 0)
+        emit headerDataChanged(Qt::Horizontal, area.left, right);
 }
 
 int GridTable::rowCount(const QModelIndex &parent) const

@@ -90,6 +90,8 @@ private:
     bool inRange(int column, int row) const;
     bool bulk() const { return bulkDepth_ > 0; }
     void cellChanged(int column, int row);
+    void markDirty(int column, int row);
+    void markAllDirty();
     void publishSize();
     void clampCurrentCell();
 
@@ -98,7 +100,17 @@ private:
     int publishedRows_ = 2;
     int publishedColumns_ = 1;
     int bulkDepth_ = 0;
-    bool dirty_ = false;
+    // The cells changed since the views last heard of them, so that a bulk writer that changed one
+    // column (a digest's report column) repaints that column, not the whole table.
+    struct DirtyArea
+    {
+        int left = 0;
+        int top = 0;
+        int right = -1;
+        int bottom = -1;
+        bool empty() const { return right < left; }
+    };
+    DirtyArea dirty_;
     int currentRow_ = 1;
     int currentColumn_ = 0;
     int fixedColumns_ = 0;

@@ -65,28 +65,32 @@ TEST(DigestCopy, IndexedCopyEqualsTestingEveryPair)
     };
     const QStringList types { u"PerSec"_s,  u"perSEC"_s, u"Count"_s,   u"Waits"_s,       u"Spins"_s, u"Fields"_s,
                               u"% Contn"_s, u"CPU %"_s,  u"Section"_s, u"SubSection2"_s, QString(),  u"junk"_s };
-    for (int round = 0; round < 500; ++round) {
-        GridTable sections(1);
+    const auto fillSections = [&](GridTable &sections, const GridTable *earlierReport) {
         SectionTableLayout::reset(sections);
         if (below(4) == 0)
             sections.setCell(6, 0, u"perSec"_s); // a second header equal to a type: the first counts
         sections.setRows(1 + below(30));
         for (int s = 1; s < sections.rows(); ++s) {
-            const int earlier = 1 + below(s); // repeated names
+            const int earlier = 1 + below(s); // repeated names, within the report and from the one before
+            const GridTable &source = earlierReport && below(2) == 0 ? *earlierReport : sections;
             for (int c = 0; c < sections.columns(); ++c) {
-                const bool repeat = earlier < s && below(3) == 0;
+                const bool repeat = (earlier < s || &source != &sections) && below(3) == 0;
                 sections.setCell(c, s,
                                  c > 2        ? QString::number(s * 100 + c)
-                                     : repeat ? sections.cell(c, earlier)
+                                     : repeat ? source.cell(c, earlier)
                                               : field());
             }
         }
+    };
+    for (int round = 0; round < 300; ++round) {
+        GridTable firstReport(1);
+        fillSections(firstReport, nullptr);
         GridTable counters(4);
         counters.setRows(1 + below(20));
         for (int r = 1; r < counters.rows(); ++r) {
-            const int from = 1 + below(sections.rows() - 1);
+            const int from = 1 + below(firstReport.rows() - 1);
             for (int c = 0; c < 3; ++c)
-                counters.setCell(c, r, below(2) == 0 ? sections.cell(c, from) : field());
+                counters.setCell(c, r, below(2) == 0 ? firstReport.cell(c, from) : field());
             counters.setCell(3, r, types[below(int(types.size()))]);
         }
         GridTable indexed(1);
@@ -94,18 +98,26 @@ TEST(DigestCopy, IndexedCopyEqualsTestingEveryPair)
         const int crowded = below(4) == 0 ? 1 + below(counters.rows() - 1) : 0;
         for (GridTable *digest : { &indexed, &literal }) {
             DigestReset::fromCounterSet(*digest, counters);
-            digest->setColumns(5);
             if (crowded) // too many bracket pairs to be indexed
                 digest->setCell(1, crowded, u"[[[[[[[[[a]]]]]]]]]_[b]"_s);
         }
 
+        // One index serves every report of a run, each report in a column of its own.
         const CounterNameIndex index(indexed);
-        bool abortFlag = true;
-        ASSERT_FALSE(DigestCopy::copyReport(indexed, 4, sections, index, u"t"_s, abortFlag)); // writes nothing
-        abortFlag = false;
-        ASSERT_TRUE(DigestCopy::copyReport(indexed, 4, sections, index, u"t"_s, abortFlag));
-        copyTestingEveryPair(literal, sections);
-        for (int r = 0; r < indexed.rows(); ++r)
-            ASSERT_EQ(indexed.cell(4, r), literal.cell(4, r)) << "round " << round << ", digest row " << r;
+        GridTable secondReport(1);
+        fillSections(secondReport, &firstReport);
+        for (const GridTable *sections : { &firstReport, &secondReport }) {
+            for (GridTable *digest : { &indexed, &literal }) {
+                digest->setColumns(4);
+                digest->setColumns(5);
+            }
+            bool abortFlag = true;
+            ASSERT_FALSE(DigestCopy::copyReport(indexed, 4, *sections, index, u"t"_s, abortFlag)); // writes nothing
+            abortFlag = false;
+            ASSERT_TRUE(DigestCopy::copyReport(indexed, 4, *sections, index, u"t"_s, abortFlag));
+            copyTestingEveryPair(literal, *sections);
+            for (int r = 0; r < indexed.rows(); ++r)
+                ASSERT_EQ(indexed.cell(4, r), literal.cell(4, r)) << "round " << round << ", digest row " << r;
+        }
     }
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "common/TextEncoding.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class BusyGuard;
+class DigestPanel;
+class GridTable;
+class SetupCountersPanel;
+class StatusPanels;
+class Ui;
+struct CategoryLists;
+
+// The commands of the digest tab: the digest run, the averages, Delete Column from the popup menu,
+// Delete on a counter row, "Y Ax.2" following the current row, and the digest export. Each handler
+// gathers the panel's texts and ticks, runs the command inside its guard and puts the outcome on
+// the screen.
+class DigestCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The window's tables, fields and guards the commands work on; they outlive the commands.
+    struct Workspace
+    {
+        GridTable &sgFiles;
+        const GridTable &sgSysmonCounters;
+        GridTable &sgSysmonSections;
+        GridTable &sgSysmonDigest;
+        CategoryLists &categoryLists;
+        Ui &ui;
+        bool &bAbort;
+        // The digest export writes in the encoding the last counter set file was found in.
+        const TextEncoding &counterFileEncoding;
+        // Puts a report into the report text, replacing it.
+        std::function<void(const QStringList &report)> replaceReportText;
+        // Refuses what would change the report text or the section table (a parse does the same).
+        BusyGuard &busy;
+        // Refuses what would change the file list, the counter set or the digest table.
+        BusyGuard &digestBusy;
+    };
+
+    // Connects the handlers to the panel's requests. A run leaves the category boxes of the first
+    // tab holding the last report's lists, and shows its progress in the status bar.
+    DigestCommands(const Workspace &workspace, DigestPanel &panel, SetupCountersPanel &setupPanel, StatusPanels &status,
+                   QObject *parent);
+
+    void btDigestClick();
+    void sgSysmonDigestMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+    void miDelColClick();
+    void sgSysmonDigestKeyDown(int key);
+    void sgSysmonDigestKeyUp();
+    void sgSysmonDigestMouseUp();
+    void sgSysmonDigestMouseEnter();
+    void btExportClick();
+
+private:
+    void runDigest();
+    void showProgress(int done, int total);
+    void followCurrentRow();
+    bool digesting() const;
+
+    Workspace work_;
+    DigestPanel &panel_;
+    SetupCountersPanel &setupPanel_;
+    StatusPanels &status_;
+    // The column picked by the last right press on the digest table, for Delete Column.
+    int iSelCol = 0;
+    QElapsedTimer runClock_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CliCommand.h"
+
+#include <QCommandLineOption>
+#include <QStringList>
+
+// `quorvel-cli digest --counters SET [--full-time] [--swap-axes] [--delimiter D] [--output FILE]
+// [--files-from LIST] REPORT...`: the digest run of the window over the reports in order, with the
+// counter set read from SET and "Ti&me Only" ticked unless --full-time, then the bytes that
+// "&Export Data to CSV File" would write: the same delimiter rule, the same encoding.
+class DigestCommand : public CliCommand
+{
+public:
+    DigestCommand();
+
+    QString name() const override { return QStringLiteral("digest"); }
+    QString summary() const override;
+    void describe(QCommandLineParser &parser) const override;
+    QString helpEnding() const override;
+    void take(const QCommandLineParser &parser) override;
+    int run(std::FILE *out, std::FILE *errors) override;
+
+private:
+    QCommandLineOption countersOption_;
+    QCommandLineOption fullTimeOption_;
+    QCommandLineOption swapAxesOption_;
+    QCommandLineOption delimiterOption_;
+    QCommandLineOption outputOption_;
+    QCommandLineOption filesFromOption_;
+
+    QString counters_;
+    bool fullTime_ = false;
+    bool swapAxes_ = false;
+    QString delimiter_;
+    QString output_; // empty: standard output
+    QString filesFrom_; // empty: none
+    QStringList reports_;
+};

@@ -1,0 +1,148 @@
+#include "DigestRun.h"
+
+#include "CounterNameIndex.h"
+#include "DigestAverages.h"
+#include "DigestCopy.h"
+#include "DigestReset.h"
+#include "FileList.h"
+#include "SampleTime.h"
+#include "common/CommandGuard.h"
+#include "common/TextRules.h"
+#include "common/Ui.h"
+#include "grid/GridTable.h"
+#include "report/ReportParser.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// The panel shows the end of the path: enough for a file name that differs by a time stamp.
+constexpr qsizetype shownPathTail = 11;
+
+QString loadedStatus(const QString &path)
+{
+    return QStringLiteral("Loaded Sysmon File ...") % TextRules::rightPiece(path, shownPathTail) %
+        QStringLiteral("...");
+}
+
+// A listed file that is no text at all would give an empty report column without a word; the user
+// is told which file it was, as for a report the parser fails on.
+bool holdsBinaryData(const QStringList &report)
+{
+    // A plain loop: a library search per line would cost more than the search itself.
+    for (const QString &line : report) {
+        const QChar *end = line.constData() + line.size();
+        if (std::find(line.constData(), end, QChar(u'\0')) != end)
+            return true;
+    }
+    return false;
+}
+
+QString binaryDataMessage(const QString &path)
+{
+    return QStringLiteral("\"") % path % QStringLiteral("\" is not a Sysmon report: it holds binary data.");
+}
+
+} // namespace
+
+DigestRun::DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks) :
+    tables_(tables), ui_(ui), abortFlag_(abortFlag), hooks_(std::move(hooks))
+{ }
+
+bool DigestRun::mayStart(const GridTable &files, Ui &ui)
+{
+    if (!FileList::hasFiles(files)) {
+        ui.info(QStringLiteral("Please select files first."));
+        return false;
+    }
+    return ui.confirm(QStringLiteral("Start Parsing Sysmon Files?"));
+}
+
+DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &options)
+{
+    abortFlag_ = false;
+    // The views hear of the new columns and their figures when the window gets control, and at
+    // the end however the run ends.
+    GridTable::BulkUpdate batch(tables_.digest);
+    if (!options.append)
+        reset();
+    // The rows stay as they are while the run works: the window refuses every edit of the table.
+    const CounterNameIndex index(tables_.digest);
+    const int total = int(paths.size());
+    for (int done = 1; done <= total; ++done) {
+        if (!digestReport(paths[done - 1], index, options.timeOnly)) {
+            calculateAverages();
+            return Outcome::Aborted;
+        }
+        ui_.setStatus(StatusPanel::Files, QStringLiteral("Parsed %1 out of %2 files...").arg(done).arg(total));
+        if (hooks_.reportDone)
+            hooks_.reportDone(done, total);
+    }
+    handBack();
+    calculateAverages();
+    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Digest Done."));
+    return Outcome::Done;
+}
+
+void DigestRun::reset()
+{
+    const QStringList names = DigestReset::fromCounterSet(tables_.digest, tables_.counters);
+    if (hooks_.rowsReset)
+        hooks_.rowsReset(names);
+}
+
+// False when the run is to end: an Esc seen during the parse, or while the window had control
+// right after it, leaves this report's column empty.
+bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly)
+{
+    parseReport(path);
+    handBack();
+    const int column = addReportColumn();
+    return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
+                                  SampleTime::of(tables_.sections, timeOnly), abortFlag_);
+}
+
+// The report's text lives only as long as its parse, unless the window keeps it: a run over
+// thousands of reports holds one at a time.
+void DigestRun::parseReport(const QString &path)
+{
+    const QStringList report = hooks_.loadReport(path);
+    if (hooks_.reportLoaded)
+        hooks_.reportLoaded(report);
+    ui_.setStatus(StatusPanel::Messages, loadedStatus(path));
+    std::optional<QString> failure = CommandGuard::failureOf(
+        [&] { ReportParser(tables_.sections, tables_.categoryLists, ui_, abortFlag_).run(report); });
+    if (holdsBinaryData(report))
+        failure = binaryDataMessage(path);
+    if (failure && hooks_.parseFailed)
+        hooks_.parseFailed(path, *failure);
+}
+
+// A short report is parsed without the parser handing control back; the window repaints and sees
+// Esc here at the latest. The table's views are told of the new columns only now and then: for
+// every change of the column count a view lays out its header anew and repaints every cell it
+// shows, which costs more than digesting the report.
+void DigestRun::handBack()
+{
+    if (!tableShown_.isValid() || tableShown_.elapsed() >= tableRefreshMs) {
+        tables_.digest.publish();
+        tableShown_.start();
+    }
+    ui_.pumpEvents();
+}
+
+int DigestRun::addReportColumn()
+{
+    GridTable &digest = tables_.digest;
+    digest.setColumns(digest.columns() + 1);
+    return digest.columns() - 1;
+}
+
+// The averages guard themselves: a failure there is shown and the run still ends as it would.
+void DigestRun::calculateAverages()
+{
+    CommandGuard::run(ui_, QStringLiteral("CalculateAverages"),
+                      [this] { DigestAverages::calculate(tables_.digest, ui_); });
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CounterNameIndex;
+class GridTable;
+class Ui;
+struct CategoryLists;
+
+// "St&art Parsing of Sysmon Files" without the window: every listed report in turn is loaded,
+// parsed exactly as "&Parse Sections" parses it, and given a report column of the digest table
+// holding the figures of the picked counters; then the averages. The window and the command line
+// both run it, each with its own hooks.
+class DigestRun
+{
+public:
+    // The tables a run reads and writes; they outlive the run.
+    struct Tables
+    {
+        GridTable &digest;
+        const GridTable &counters; // read only by the reset
+        GridTable &sections; // left holding the last report parsed
+        CategoryLists &categoryLists; // likewise
+    };
+
+    struct Options
+    {
+        // Add report columns to the table as it stands instead of rebuilding it from the counter
+        // set first.
+        bool append = false;
+        // Head each report column with only the time of day of its sampling start.
+        bool timeOnly = true;
+    };
+
+    // What the window and the command line do differently. Only loadReport is required.
+    struct Hooks
+    {
+        // Reads one listed report whole. Throws Failure when it cannot, which ends the run.
+        std::function<QStringList(const QString &path)> loadReport;
+        // The report just loaded, before its parse: the window keeps it as its report text.
+        std::function<void(const QStringList &report)> reportLoaded;
+        // The counter names of the rows a reset wrote: the items of the chart's value-axis lists.
+        std::function<void(const QStringList &counterNames)> rowsReset;
+        // A report's parse failed; the run goes on with the rows the parse wrote before it failed.
+        std::function<void(const QString &path, const QString &message)> parseFailed;
+        // `done` reports of `total` have their column.
+        std::function<void(int done, int total)> reportDone;
+    };
+
+    enum class Outcome { Done, Aborted };
+
+    DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks);
+
+    // What the window asks before a run: "Please select files first." when the file list is empty,
+    // otherwise "Start Parsing Sysmon Files?". True when the run may start.
+    static bool mayStart(const GridTable &files, Ui &ui);
+
+    // Digests the reports in order. Clears the abort flag first; when a parse or the hand-back to
+    // the window between reports finds it set, the current report's column stays empty, the
+    // averages are computed and the run ends. Ends with "Digest Done." in panel 1.
+    //
+    // A report that cannot be read throws Failure before its column is added: the columns of the
+    // reports before it stay, and the averages are those from before the run.
+    Outcome run(const QStringList &paths, const Options &options);
+
+private:
+    void reset();
+    bool digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly);
+    void parseReport(const QString &path);
+    void handBack();
+    int addReportColumn();
+    void calculateAverages();
+
+    // How often, at most, the digest table's views are told of the columns added.
+    static constexpr int tableRefreshMs = 500;
+
+    Tables tables_;
+    Ui &ui_;
+    bool &abortFlag_;
+    Hooks hooks_;
+    QElapsedTimer tableShown_;
+};

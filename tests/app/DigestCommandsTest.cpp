@@ -1,0 +1,319 @@
+// The file list and digest tabs driven through the window's own controls: the file list with its
+// drops, the digest run with its questions, Esc and refusals, Delete Column, Delete on a row, "Y
+// Ax.2" following the current row, and the export, which must give the bytes the command line
+// gives for the same run.
+#include "GridView.h"
+#include "SysmonFilesPanel.h"
+#include "TfmQuorvel.h"
+#include "WindowTestRun.h"
+
+#include "report/ReportLoader.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString cases = u"" QUORVEL_TEST_DATA "/digest-cli/"_s;
+// Sampling started at 10:53:00, 11:53:00 and not at all.
+const QString report1 = cases + u"counter-kinds/report-1.txt"_s;
+const QString report2 = cases + u"counter-kinds/report-2.txt"_s;
+const QString report3 = cases + u"counter-kinds/report-3.txt"_s;
+
+struct Running : WindowRun
+{
+    GridTable &files = window.sgFiles;
+    GridTable &digest = window.sgSysmonDigest;
+
+    QAbstractButton *button(const QString &name) const { return control<QAbstractButton>(name); }
+    GridView *grid(const QString &name) const { return control<GridView>(name); }
+    QComboBox *box(const QString &name) const { return control<QComboBox>(name); }
+    QProgressBar *progress() const { return control<QProgressBar>(u"sbProgress"_s); }
+
+    void showTab(int tab) { control<QTabWidget>(u"tabControls"_s)->setCurrentIndex(tab); }
+    void addFiles(const QStringList &paths)
+    {
+        script.openAnswers << paths;
+        button(u"btAddFile"_s)->click();
+    }
+    void startDigest(bool answer)
+    {
+        script.confirmAnswers << answer;
+        button(u"btDigest"_s)->click();
+    }
+    void exportTo(const QString &path)
+    {
+        script.saveAnswers << path;
+        button(u"btExport"_s)->click();
+    }
+
+    QStringList column(const GridTable &table, int c) const
+    {
+        QStringList cells;
+        for (int r = 0; r < table.rows(); ++r)
+            cells << table.cell(c, r);
+        return cells;
+    }
+    QStringList row(int r) const
+    {
+        QStringList cells;
+        for (int c = 1; c < digest.columns(); ++c)
+            cells << digest.cell(c, r);
+        return cells;
+    }
+    QStringList items(const QString &name) const
+    {
+        QStringList texts;
+        for (int i = 0; i < box(name)->count(); ++i)
+            texts << box(name)->itemText(i);
+        return texts;
+    }
+
+    QPoint inWindow(GridView *view, int row, int column) const
+    {
+        const QRect cell = view->visualRect(view->table().index(row - 1, column));
+        return view->viewport()->mapTo(&window, cell.center());
+    }
+};
+
+} // namespace
+
+class DigestCommandsTest : public QObject, private WindowTestRun<Running>
+{
+    Q_OBJECT
+
+private:
+    // The window with `counters` as its default counter set, ready for the window system's own
+    // mouse and key events.
+    Running &start(const QString &counters)
+    {
+        QFile::copy(counters, filePath(u"SysmonCounters.ini"_s));
+        Running &r = WindowTestRun::start();
+        if (!QTest::qWaitForWindowActive(&r.window))
+            qFatal("the window did not become active");
+        return r;
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { enterWorkingFolder(); }
+    void cleanup() { leaveWorkingFolder(); }
+
+    void theFileListAddsDeletesReordersAndTakesDrops()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(1);
+        const QString longPath = u"/a/folder/with/a/long/name/report-of-the-day.txt"_s;
+        r.addFiles({ u"a.txt"_s, u"b.txt"_s });
+        r.addFiles({ longPath });
+        QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, u"a.txt"_s, u"b.txt"_s, longPath }));
+        QCOMPARE(r.status(1), u"File Added."_s);
+        QCOMPARE(r.status(2), u"Added ...long/name/report-of-the-day.txt"_s);
+        r.window.ui().setStatus(StatusPanel::Messages, QString());
+        r.addFiles({}); // cancelled
+        QCOMPARE(r.files.rows(), 4);
+        QCOMPARE(r.status(1), QString());
+
+        // Delete takes the current entry without a word; a dragged row moves in the table too.
+        GridView *view = r.grid(u"sgFiles"_s);
+        r.files.setCurrentCell(1, 1);
+        QTest::keyClick(view, Qt::Key_Delete);
+        view->verticalHeader()->moveSection(1, 0);
+        QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, longPath, u"b.txt"_s }));
+        QCOMPARE(r.status(1), QString());
+
+        // A dropped folder gives the files directly inside it, by name, after the file dropped first.
+        QDir folder(filePath(u"reports"_s));
+        QVERIFY(folder.mkpath(u"inner"_s));
+        for (const QString &name : { u"b.txt"_s, u"a.txt"_s, u".hidden"_s, u"inner/c.txt"_s })
+            QVERIFY(writeBytes(folder.filePath(name), "x"));
+        QMimeData dropped;
+        dropped.setUrls({ QUrl::fromLocalFile(u"/z.txt"_s), QUrl::fromLocalFile(folder.path()) });
+        QWidget *panel = r.control<SysmonFilesPanel>(u"paSysmonFiles"_s);
+        QDragEnterEvent enter(panel->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(panel->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &drop);
+        QCOMPARE(r.column(r.files, 1).mid(3),
+                 (QStringList { u"/z.txt"_s, folder.filePath(u"a.txt"_s), folder.filePath(u"b.txt"_s) }));
+        QCOMPARE(r.status(2), u"Added ..." + folder.filePath(u"b.txt"_s).right(31));
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
+    // The run over a parse failure and a binary file gives the same table, and exports the same
+    // bytes, as the command line's case; a report that cannot be read ends a later run.
+    void theRunAsksFirstGoesOnAfterFailedParsesAndExportsWhatTheCommandLineWrites()
+    {
+        const QString failed = cases + u"failed-parses/"_s;
+        Running &r = start(failed + u"counters.ini"_s);
+        r.showTab(2);
+        r.button(u"btDigest"_s)->click();
+        QCOMPARE(r.script.infos, QStringList { u"Please select files first."_s });
+        QVERIFY(r.script.questions.isEmpty());
+
+        r.addFiles({ report1, failed + u"report-2.txt"_s, failed + u"report-3.bin"_s, report2 });
+        r.startDigest(false);
+        QCOMPARE(r.script.questions, QStringList { u"Start Parsing Sysmon Files?"_s });
+        QCOMPARE(r.digest.columns(), 4);
+        QCOMPARE(r.digest.cell(1, 1), QString());
+
+        r.startDigest(true);
+        QCOMPARE(r.script.errors,
+                 (QStringList { u"APP. ERR (DivideIntoSubs):  '12x' is not a valid integer value"_s,
+                                u"APP. ERR (DivideIntoSubs):  \"%1report-3.bin\" is not a Sysmon report: it holds "
+                                "binary data."_s.arg(failed) }));
+        QCOMPARE(r.status(1), u"Digest Done."_s);
+        QCOMPARE(r.status(2), u"Parsed 4 out of 4 files..."_s);
+        QVERIFY(!r.progress()->isVisible());
+        const QStringList names = r.column(r.digest, 1).mid(1);
+        QCOMPARE(r.items(u"cbValueAxis"_s), names);
+        QCOMPARE(r.items(u"cbValueAxis2"_s), names);
+        QCOMPARE(r.box(u"cbValueAxis"_s)->currentIndex(), 0);
+        // The report text, the section table and the category boxes hold the last report; the
+        // report of Show File is still the one the user chose last.
+        QCOMPARE(r.window.reportLines(), ReportLoader::load(report2));
+        QCOMPARE(r.window.sgSysmonSections.cell(1, 3), u"Aug 23, 2013 11:53:00"_s);
+        QCOMPARE(r.items(u"cbTopCategory"_s), r.window.categoryLists.sections);
+        QVERIFY(r.items(u"cbTopCategory"_s).contains(u"Spinlocks"_s));
+        QCOMPARE(r.window.singleSysmonFile(), QString());
+
+        r.exportTo(filePath(u"digest.csv"_s));
+        QCOMPARE(readBytes(filePath(u"digest.csv"_s)), readBytes(failed + u"expected.csv"_s));
+        QCOMPARE(r.status(1), u"Data exported to "_s + filePath(u"digest.csv"_s));
+        r.control<QCheckBox>(u"cbSwapAxes"_s)->setChecked(true);
+        r.exportTo(filePath(u"digest.csv"_s));
+        QCOMPARE(readBytes(filePath(u"digest.csv"_s)), readBytes(failed + u"expected-swapped.csv"_s));
+        r.exportTo(filePath(u"no-folder/digest.csv"_s));
+        QVERIFY(r.script.errors.last().startsWith(u"APP. ERR (btExportClick):  Cannot create file"_s));
+        QVERIFY(!QFile::exists(filePath(u"no-folder/digest.csv"_s)));
+
+        // Append: a listed report that vanished ends the run before its column, with the columns
+        // so far and the averages from before the run.
+        const QStringList averages = r.column(r.digest, 3);
+        r.addFiles({ filePath(u"vanished.txt"_s) });
+        r.control<QCheckBox>(u"cbAppend"_s)->setChecked(true);
+        r.startDigest(true);
+        QCOMPARE(r.script.errors.last(),
+                 u"APP. ERR (btDigestClick):  Cannot open file \"%1\". No such file or directory"_s.arg(
+                     filePath(u"vanished.txt"_s)));
+        QCOMPARE(r.digest.columns(), 12);
+        QCOMPARE(r.column(r.digest, 3), averages);
+        QCOMPARE(r.column(r.digest, 11), r.column(r.digest, 7));
+        QCOMPARE(r.status(1), u"Single File Parsed"_s);
+        QVERIFY(!r.progress()->isVisible());
+        QVERIFY(r.button(u"btDigest"_s)->isEnabled());
+    }
+
+    void escDuringTheSecondOfThreeReportsEndsTheRunWhileEditsAreRefused()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(2);
+        r.addFiles({ report1, report2, report3 });
+        GridView *digestGrid = r.grid(u"sgSysmonDigest"_s);
+        r.window.abortFlag() = true; // a stale Esc does not stop the run
+        const QSize windowSize = r.window.size();
+
+        // Right after the second report's parse the window has control: the run shows its
+        // progress, refuses the commands that would change what it works on, and takes the Esc.
+        bool pressed = false;
+        QTimer duringSecondReport;
+        duringSecondReport.setInterval(0);
+        connect(&duringSecondReport, &QTimer::timeout, &r.window, [&] {
+            if (pressed || r.status(2) != u"Parsed 1 out of 3 files..."_s)
+                return;
+            pressed = true;
+            QVERIFY(r.progress()->isVisible());
+            QVERIFY(r.progress()->text().startsWith(u"1 of 3, "_s));
+            QVERIFY(r.progress()->text().endsWith(u" left"_s));
+            QVERIFY(!r.control<QLabel>(u"sbStatusPanel2"_s)->isVisible()); // the bar stands in its place
+            QCOMPARE(r.window.size(), windowSize); // the bar finds room in the status bar as it is
+            for (const QString &refused : { u"paSysmonFiles"_s, u"bbtAddCounter"_s, u"btClearCounters"_s,
+                                            u"btLoadCounters"_s, u"sgSysmonCounters"_s, u"btDigest"_s,
+                                            u"btOpenLoadSysmonFile"_s, u"btDivideIntoSubs"_s, u"cbAppend"_s })
+                QVERIFY2(!r.control<QWidget>(refused)->isEnabled(), qPrintable(refused));
+            QVERIFY(r.button(u"btExport"_s)->isEnabled());
+            QVERIFY(r.control<QTabBar>(QString())->isEnabled());
+            QVERIFY(!digestGrid->horizontalHeader()->sectionsMovable());
+            QTest::keyClick(digestGrid, Qt::Key_Delete);
+            QTest::keyClick(r.window.windowHandle(), Qt::Key_Escape);
+        });
+        duringSecondReport.start();
+        r.startDigest(true);
+        duringSecondReport.stop();
+
+        QVERIFY(pressed);
+        QCOMPARE(r.digest.rows(), 11); // Delete during the run removed no row
+        QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u" 10:53:00"_s, QString() }));
+        QCOMPARE(r.row(1).mid(2), (QStringList { u"6.25"_s, u"12.5"_s, QString() }));
+        QCOMPARE(r.status(1), u"Calculating Average Values..."_s);
+        QCOMPARE(r.window.reportLines(), ReportLoader::load(report2));
+        QVERIFY(!r.progress()->isVisible());
+        QVERIFY(r.control<QLabel>(u"sbStatusPanel2"_s)->isVisible());
+        QVERIFY(r.control<QWidget>(u"paSysmonFiles"_s)->isEnabled());
+        QVERIFY(digestGrid->horizontalHeader()->sectionsMovable());
+        QVERIFY(r.script.errors.isEmpty());
+    }
+
+    void deleteColumnDeleteRowAndYAx2FollowTheCurrentCell()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(2);
+        r.addFiles({ report1, report2, report1 });
+        r.startDigest(true);
+        GridView *view = r.grid(u"sgSysmonDigest"_s);
+        auto *menu = r.control<QMenu>(u"menPop"_s);
+        auto *deleteColumn = r.control<QAction>(u"miDelCol"_s);
+        QComboBox *yAxis2 = r.box(u"cbValueAxis2"_s);
+        const QStringList names = r.column(r.digest, 1);
+
+        // A right press offers the column of the current cell, never a protected one.
+        r.digest.setCurrentCell(2, 1);
+        QTest::mouseClick(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 2, 5));
+        QVERIFY(!menu->isVisible());
+        r.digest.setCurrentCell(5, 1);
+        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        QVERIFY(menu->isVisible());
+        QCOMPARE(deleteColumn->text(), u"&Delete Column [ 11:53:00]"_s);
+        menu->hide();
+        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        deleteColumn->trigger();
+        QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u" 10:53:00"_s, u" 10:53:00"_s }));
+        QCOMPARE(r.row(1).mid(2), (QStringList { u"12.5"_s, u"12.5"_s, u"12.5"_s }));
+
+        // "Y Ax.2" follows the row clicked, the row the arrow key moved to, and the current row
+        // when the pointer enters the table.
+        QTest::mouseClick(r.window.windowHandle(), Qt::LeftButton, {}, r.inWindow(view, 4, 3));
+        QCOMPARE(yAxis2->currentText(), names[4]);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(yAxis2->currentText(), names[5]);
+        r.digest.setCurrentCell(3, 2);
+        QTest::mouseMove(r.window.windowHandle(), r.button(u"btExport"_s)->mapTo(&r.window, QPoint(2, 2)));
+        QTest::mouseMove(r.window.windowHandle(), r.inWindow(view, 7, 3));
+        QCOMPARE(yAxis2->currentText(), names[2]);
+
+        // Delete takes the current counter row in every column; averages and lists stay.
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(r.digest.rows(), 10);
+        QCOMPARE(r.row(2), (QStringList { names[3], u"CPU %"_s, u"25.9"_s, u"25.9"_s, u"25.9"_s }));
+        QCOMPARE(r.items(u"cbValueAxis2"_s), names.mid(1));
+        QVERIFY(r.script.errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(DigestCommandsTest)
+#include "DigestCommandsTest.moc"

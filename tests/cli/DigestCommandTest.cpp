@@ -1,0 +1,98 @@
+// Runs the built quorvel-cli digest as a script would: the golden cases under tests/data/digest-cli,
+// and the inputs it refuses.
+#include "CliRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString casesFolder = QStringLiteral(QUORVEL_TEST_DATA "/digest-cli");
+
+CliRun runDigest(const QStringList &arguments, const QString &workingFolder = QString())
+{
+    return CliRun::of(QStringList { u"digest"_s } + arguments, workingFolder);
+}
+
+// What a case holds in an optional file: nothing when the file is not there.
+QByteArray optionalBytes(const QString &path)
+{
+    return QFile::exists(path) ? bytesOf(path) : QByteArray();
+}
+
+class DigestCli : public testing::TestWithParam<QString>
+{
+};
+
+TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
+{
+    const QDir folder(casesFolder % u'/' % GetParam());
+    QStringList arguments = QString::fromUtf8(bytesOf(folder.filePath(u"arguments.txt"_s))).split(u'\n');
+    arguments.removeAll(QString());
+    const QByteArray status = optionalBytes(folder.filePath(u"expected-status"_s)).trimmed();
+    const int expectedStatus = status.isEmpty() ? 0 : status.toInt();
+    const QByteArray expectedErrors = optionalBytes(folder.filePath(u"expected-stderr.txt"_s));
+
+    const CliRun toStdout = runDigest(arguments, folder.path());
+    EXPECT_EQ(toStdout.exitStatus, expectedStatus);
+    EXPECT_EQ(toStdout.err, expectedErrors);
+    EXPECT_EQ(toStdout.out, bytesOf(folder.filePath(u"expected.csv"_s)));
+
+    QTemporaryDir output;
+    const QString swapped = output.filePath(u"swapped.csv"_s);
+    const CliRun toFile =
+        runDigest(arguments + QStringList { u"--swap-axes"_s, u"--output"_s, swapped }, folder.path());
+    EXPECT_EQ(toFile.exitStatus, expectedStatus);
+    EXPECT_EQ(toFile.err, expectedErrors);
+    EXPECT_EQ(toFile.out, QByteArray());
+    EXPECT_EQ(bytesOf(swapped), bytesOf(folder.filePath(u"expected-swapped.csv"_s)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DigestCli,
+                         testing::ValuesIn(QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)),
+                         [](const testing::TestParamInfo<QString> &test) {
+                             return QString(test.param).replace(u'-', u'_').toStdString();
+                         });
+
+// A counter set that cannot be read, an output that cannot be written or a wrong command line ends
+// the command with 2 and a message, and leaves no output file behind.
+TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
+{
+    QTemporaryDir dir;
+    const QString counters = casesFolder % u"/unreadable-report/counters.ini"_s;
+    const QString report = casesFolder % u"/counter-kinds/report-1.txt"_s;
+    const QString binary = dir.filePath(u"binary.ini"_s);
+    QFile binaryFile(binary);
+    ASSERT_TRUE(binaryFile.open(QIODevice::WriteOnly) && binaryFile.write("a[+]b\0c[+]\r\n", 12) == 12);
+    binaryFile.close();
+    const QString output = dir.filePath(u"out.csv"_s);
+
+    const struct
+    {
+        QStringList arguments;
+        QByteArray message;
+    } refused[] = {
+        { { u"--counters"_s, dir.filePath(u"none.ini"_s), report }, "none.ini" },
+        { { u"--counters"_s, binary, report }, "binary data" },
+        { { u"--counters"_s, counters, u"--files-from"_s, dir.filePath(u"no-list.txt"_s) }, "no-list.txt" },
+        { { u"--counters"_s, counters, report, u"--output"_s, dir.filePath(u"no-folder/out.csv"_s) },
+          "does not exist" },
+        { { report }, "--counters" },
+        { { u"--counters"_s, counters }, "No report given." },
+        { { u"--counters"_s, counters, report, u"--output="_s }, "--output needs a file name." },
+    };
+    for (const auto &[arguments, message] : refused) {
+        // A later --output takes the place of this one.
+        const CliRun run = runDigest(QStringList { u"--output"_s, output } + arguments);
+        EXPECT_EQ(run.exitStatus, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("quorvel-cli: ") && run.err.contains(message)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(output)) << arguments.join(u' ').toStdString();
+    }
+}
+
+} // namespace
