@@ -6,6 +6,7 @@
 #include "LargeReport.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "common/TextLines.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -113,14 +114,14 @@ struct Tables
     bool abortFlag = false;
 };
 
-void reportLines(benchmark::State &state, const QStringList &lines)
+void reportLines(benchmark::State &state, const TextLines &lines)
 {
-    state.counters["lines"] = double(lines.size());
+    state.counters["lines"] = double(lines.count());
     state.counters["lines_per_second"] =
-        benchmark::Counter(double(lines.size()), benchmark::Counter::kIsIterationInvariantRate);
+        benchmark::Counter(double(lines.count()), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void parseHeadless(benchmark::State &state, const QStringList &lines)
+void parseHeadless(benchmark::State &state, const TextLines &lines)
 {
     Tables tables;
     HeadlessUi ui;
@@ -133,7 +134,7 @@ void parseHeadless(benchmark::State &state, const QStringList &lines)
     state.counters["rows"] = tables.sections.rows();
 }
 
-void parseThroughWindow(benchmark::State &state, const QStringList &lines)
+void parseThroughWindow(benchmark::State &state, const TextLines &lines)
 {
     Tables tables;
     QMainWindow window;
@@ -186,7 +187,7 @@ public:
 // The report in the main window's report text and a click on "&Parse Sections", with the section
 // table's view on the first tab showing the rows as they come. The window's turns of the event
 // loop are counted by a timer that fires at each of them.
-void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
+void parseThroughMainWindow(benchmark::State &state, const TextLines &lines)
 {
     FailingDialogs dialogs;
     TfmQuorvel window(&dialogs);
@@ -237,7 +238,7 @@ void registerRealReports()
 {
     const QDir folder(QStringLiteral(QUORVEL_REAL_REPORTS));
     for (const QString &name : folder.entryList({ QStringLiteral("*.txt") }, QDir::Files, QDir::Name)) {
-        const QStringList lines = ReportLoader::load(folder.filePath(name));
+        const TextLines lines = ReportLoader::load(folder.filePath(name));
         benchmark::RegisterBenchmark(("ParseRealReport/" + name.toStdString()).c_str(),
                                      [lines](benchmark::State &state) { parseHeadless(state, lines); })
             ->Unit(benchmark::kMillisecond);
@@ -254,7 +255,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
 
     registerRealReports();
-    const QStringList large = LargeReport::lines(largeReportLines);
+    const TextLines large(LargeReport::lines(largeReportLines));
     benchmark::RegisterBenchmark("ParseLargeReport/headless",
                                  [large](benchmark::State &state) { parseHeadless(state, large); })
         ->Unit(benchmark::kMillisecond)

@@ -1,13 +1,120 @@
 #include "TextFile.h"
 
 #include "Failure.h"
+#include "WorkPacer.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Bytes read between two ticks of the pacer, and the part a pipe is read in.
+constexpr qsizetype bytesPerRead = 4 * 1024 * 1024;
+constexpr qsizetype pipeBytesPerRead = 64 * 1024;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Failure cannotOpen(const QString &path, const QString &why)
+{
+    return Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % why);
+}
+
+Failure cannotRead(const QString &path, int error)
+{
+    return Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % systemError(error));
+}
+
+Failure tooLarge(const QString &path, qint64 maxBytes)
+{
+    return Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is too large: more than ") %
+                   QString::number(maxBytes) % QStringLiteral(" bytes."));
+}
+
+// An open file, closed when it goes. A file the window may read is opened without waiting (a FIFO
+// without a writer would block open() for ever) and refused unless it is a regular file; the
+// command line opens pipes and FIFOs as any tool does, waiting for their writer.
+class OpenFile
+{
+public:
+    OpenFile(const QString &path, FileKinds kinds) : path_(path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        const int flags = O_RDONLY | O_CLOEXEC | (kinds == FileKinds::RegularOnly ? O_NONBLOCK : 0);
+        do {
+            fd_ = ::open(name.constData(), flags);
+        } while (fd_ < 0 && errno == EINTR);
+        if (fd_ < 0)
+            throw cannotOpen(path, systemError(errno));
+        struct stat status
+        {
+        };
+        if (::fstat(fd_, &status) != 0)
+            throw cannotOpen(path, systemError(errno));
+        regular_ = S_ISREG(status.st_mode);
+        size_ = status.st_size;
+        if (kinds == FileKinds::RegularOnly && !regular_)
+            throw Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is not a regular file."));
+    }
+    ~OpenFile() { ::close(fd_); }
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+
+    bool isRegular() const { return regular_; }
+    qint64 size() const { return size_; }
+
+    // Up to `count` bytes into `into`; 0 at the end of the file.
+    qsizetype readSome(char *into, qsizetype count)
+    {
+        for (;;) {
+            const ssize_t got = ::read(fd_, into, std::size_t(count));
+            if (got >= 0)
+                return got;
+            if (errno != EINTR)
+                throw cannotRead(path_, errno);
+        }
+    }
+
+private:
+    const QString &path_;
+    int fd_ = -1;
+    bool regular_ = false;
+    qint64 size_ = 0;
+};
+
+// Reads to the end of the file and never holds more than one byte beyond the limit. A regular
+// file's bytes fit at once, with room for one more byte that finds the end; a pipe, which has no
+// size, and a file that grows meanwhile fill the buffer in parts.
+QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes, WorkPacer *pacer)
+{
+    const qint64 limit = maxBytes == TextFile::noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
+    if (file.isRegular() && file.size() > limit)
+        throw tooLarge(path, maxBytes);
+    QByteArray bytes(file.isRegular() ? qsizetype(file.size()) + 1 : pipeBytesPerRead, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (const qsizetype got = file.readSome(bytes.data() + filled, std::min(bytesPerRead, bytes.size() - filled))) {
+        filled += got;
+        if (filled > limit)
+            throw tooLarge(path, maxBytes);
+        if (filled == bytes.size())
+            bytes.resize(filled + pipeBytesPerRead);
+        if (pacer)
+            pacer->tickNow();
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned bytes keep their own
 // code points, as Windows itself maps them, so no byte is ever lost.
@@ -48,7 +155,7 @@ QStringConverter::Encoding converterFor(TextEncoding e)
 
 } // namespace
 
-QString TextFile::decode(const QByteArray &bytes, TextEncoding *found)
+QString TextFile::decode(QByteArrayView bytes, TextEncoding *found, WorkPacer *pacer)
 {
     TextEncoding encoding = TextEncoding::Utf8;
     QByteArrayView body(bytes);
@@ -68,6 +175,9 @@ QString TextFile::decode(const QByteArray &bytes, TextEncoding *found)
         text = decoder(body);
         if (decoder.hasError()) {
             encoding = TextEncoding::Windows1252;
+            text.clear(); // before the second text is made, not after
+            if (pacer)
+                pacer->tickNow();
             text = decodeWindows1252(body);
         }
     } else {
@@ -78,49 +188,25 @@ QString TextFile::decode(const QByteArray &bytes, TextEncoding *found)
     return text;
 }
 
-QStringList TextFile::splitLines(QStringView text)
+QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer)
 {
-    QStringList lines;
-    const QChar *data = text.data();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\n' && c != u'\r')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(QString(data + start, size - start));
-    return lines;
+    OpenFile file(path, kinds);
+    return readToEnd(file, path, maxBytes, pacer);
 }
 
-QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes)
+TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer,
+                              TextEncoding *found)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % file.errorString());
-    const auto tooLarge = [&] {
-        return Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is too large: more than ") %
-                       QString::number(maxBytes) % QStringLiteral(" bytes."));
-    };
-    if (maxBytes != noLimit && file.size() > maxBytes)
-        throw tooLarge();
-    const QByteArray bytes = maxBytes == noLimit ? file.readAll() : file.read(maxBytes + 1);
-    if (maxBytes != noLimit && bytes.size() > maxBytes)
-        throw tooLarge();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
-    return bytes;
+    QString text = decode(readBytes(path, maxBytes, kinds, pacer), found, pacer);
+    if (pacer)
+        pacer->tickNow();
+    return TextLines::fromText(std::move(text), pacer);
 }
 
-TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
+TextFile::Content TextFile::read(const QString &path, qint64 maxBytes, FileKinds kinds)
 {
     Content content;
-    content.lines = splitLines(decode(readBytes(path, maxBytes), &content.encoding));
+    content.lines = readLines(path, maxBytes, kinds, nullptr, &content.encoding).toStringList();
     return content;
 }
 

@@ -84,7 +84,7 @@ void LineScan::handle(qsizetype index, QStringView line)
     if (trimmedLength(line) < 2)
         return;
 
-    progress_.lineReached(index);
+    progress_.lineReached(index, line);
     if (TextSearch::contains(line, u"Server Version")) {
         writer_.headerField(line);
         return;

@@ -331,7 +331,7 @@ private slots:
 
         const QString path = writeFile(u"monday.txt"_s, "Sybase Adaptive Server Enterprise\r\n\r\nKernel\r\n");
         clickLoadSysmonFile(r, path);
-        QCOMPARE(r.window.reportLines(),
+        QCOMPARE(r.window.reportLines().toStringList(),
                  (QStringList { u"Sybase Adaptive Server Enterprise"_s, QString(), u"Kernel"_s }));
         QCOMPARE(r.window.singleSysmonFile(), path);
         QCOMPARE(r.status(2), ReportLoader::loadedStatus(path));
@@ -350,7 +350,7 @@ private slots:
         clickShowFile(r, shown);
         QCOMPARE(r.script.openPresets.last(), std::optional<QString>(loaded));
         QVERIFY(r.window.reportViewShowing());
-        QCOMPARE(r.window.reportLines(),
+        QCOMPARE(r.window.reportLines().toStringList(),
                  (QStringList { u"Kernel Utilization"_s, u"------------------"_s, u"  Engine 0"_s }));
         QCOMPARE(memo->toPlainText(), u"Kernel Utilization\n------------------\n  Engine 0"_s);
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -376,7 +376,7 @@ private slots:
         QVERIFY(!r.window.reportViewShowing());
         QVERIFY(!r.window.abortFlag());
         QCOMPARE(r.status(1), before);
-        QCOMPARE(r.window.reportLines().size(), 3);
+        QCOMPARE(r.window.reportLines().count(), 3);
 
         // The digest tab's button is the same command, preset with the last chosen file.
         tabs->setCurrentIndex(2);
@@ -384,10 +384,10 @@ private slots:
         r.control<QAbstractButton>(u"btShowSysmon"_s)->click();
         QCOMPARE(r.script.openPresets.last(), std::optional<QString>(shown));
         QVERIFY(r.window.reportViewShowing());
-        QCOMPARE(r.window.reportLines(), QStringList { u"first report"_s });
+        QCOMPARE(r.window.reportLines().toStringList(), QStringList { u"first report"_s });
         r.control<QAbstractButton>(u"btShowSysmon"_s)->click(); // cancelled: nothing changes
         QVERIFY(r.window.reportViewShowing());
-        QCOMPARE(r.window.reportLines(), QStringList { u"first report"_s });
+        QCOMPARE(r.window.reportLines().toStringList(), QStringList { u"first report"_s });
 
         // Loading while the view shows puts the new report into the view.
         clickLoadSysmonFile(r, shown);
@@ -416,13 +416,13 @@ private slots:
         cursor.movePosition(QTextCursor::End);
         cursor.insertText(u"\nEngine 2 busy\n"_s);
         const QStringList edited = { u"Edited Engine 0 busy"_s, u"Engine 1 busy"_s, u"Engine 2 busy"_s };
-        QCOMPARE(r.window.reportLines(), edited);
+        QCOMPARE(r.window.reportLines().toStringList(), edited);
 
         // Closing the view keeps the edits; a new report replaces them.
         QTest::keyClick(r.window.focusWidget(), Qt::Key_Escape);
-        QCOMPARE(r.window.reportLines(), edited);
-        r.window.replaceReportLines({ u"next report"_s });
-        QCOMPARE(r.window.reportLines(), QStringList { u"next report"_s });
+        QCOMPARE(r.window.reportLines().toStringList(), edited);
+        r.window.replaceReportLines(TextLines({ u"next report"_s }));
+        QCOMPARE(r.window.reportLines().toStringList(), QStringList { u"next report"_s });
     }
 
     void aFileThatCannotBeLoadedShowsTheErrorAndKeepsTheState()
@@ -436,7 +436,7 @@ private slots:
         clickLoadSysmonFile(r, vanished);
         QCOMPARE(r.script.errors.size(), 1);
         QVERIFY(r.script.errors.last().startsWith(u"APP. ERR (LoadSysmonFile):  "_s));
-        QCOMPARE(r.window.reportLines(), QStringList { u"Kernel"_s });
+        QCOMPARE(r.window.reportLines().toStringList(), QStringList { u"Kernel"_s });
         QCOMPARE(r.window.singleSysmonFile(), vanished);
         QCOMPARE(r.status(2), status2);
 
@@ -464,14 +464,14 @@ private slots:
         // Without the view the report text takes it.
         clickLoadSysmonFile(r, huge);
         QCOMPARE(r.script.errors.size(), 1);
-        QCOMPARE(r.window.reportLines().size(), 2);
+        QCOMPARE(r.window.reportLines().count(), 2);
 
         // With the view showing, the load fails and the shown report stays.
         clickShowFile(r, normal);
         clickLoadSysmonFile(r, huge);
         QCOMPARE(r.script.errors.size(), 2);
         QVERIFY(r.script.errors.last().startsWith(u"APP. ERR (LoadSysmonFile):  "_s));
-        QCOMPARE(r.window.reportLines(), QStringList { u"Kernel"_s });
+        QCOMPARE(r.window.reportLines().toStringList(), QStringList { u"Kernel"_s });
         QVERIFY(r.window.reportViewShowing());
     }
 

@@ -77,16 +77,28 @@ TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
     EXPECT_EQ(found, TextEncoding::Windows1252);
 }
 
-TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
+TEST(TextLines, SplitAtEveryKindOfLineEndAndKeepTheLinesAsTheyWere)
 {
-    const QStringList expected { QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b") };
-    EXPECT_EQ(TextFile::splitLines(u"a\r\n\r\nb\r\n"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\n\nb\n"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\r\rb"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\n\rb"), expected); // LF then a lone CR: two breaks
-    EXPECT_TRUE(TextFile::splitLines(u"").isEmpty());
-    EXPECT_EQ(TextFile::splitLines(u"\n"), QStringList { QString() });
-    EXPECT_EQ(TextFile::splitLines(u"a\n\n"), (QStringList { QStringLiteral("a"), QString() }));
+    const QStringList aEmptyB { QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b") };
+    const std::pair<QString, QStringList> cases[] = {
+        { QStringLiteral("a\r\n\r\nb\r\n"), aEmptyB },
+        { QStringLiteral("a\n\nb\n"), aEmptyB },
+        { QStringLiteral("a\r\rb"), aEmptyB },
+        { QStringLiteral("a\n\rb"), aEmptyB }, // LF then a lone CR: two breaks
+        { QString(), {} },
+        { QStringLiteral("\n"), { QString() } },
+        { QStringLiteral("\r"), { QString() } },
+        { QStringLiteral("a\n\n"), { QStringLiteral("a"), QString() } },
+        { QStringLiteral("\r\n\r"), { QString(), QString() } },
+        { QStringLiteral(" x \t\r\n"), { QStringLiteral(" x \t") } },
+    };
+    for (const auto &[text, expected] : cases) {
+        const TextLines lines = TextLines::fromText(text);
+        EXPECT_EQ(lines.toStringList(), expected) << text.toStdString();
+        EXPECT_EQ(lines.count(), expected.size()) << text.toStdString();
+        EXPECT_EQ(lines, TextLines(expected)) << text.toStdString();
+        EXPECT_EQ(std::distance(lines.begin(), lines.end()), expected.size()) << text.toStdString();
+    }
 }
 
 TEST(TextFile, ReadingAMissingFileFailsWithItsPath)
@@ -108,7 +120,7 @@ TEST(TextFile, AFileAboveTheSizeLimitIsRefusedWithoutReadingItAll)
     EXPECT_THROW(TextFile::read(path, 15), Failure);
     // A device without an end must fail, not fill the memory.
     if (QFile::exists(QStringLiteral("/dev/zero"))) {
-        EXPECT_THROW(TextFile::read(QStringLiteral("/dev/zero"), 1024), Failure);
+        EXPECT_THROW(TextFile::read(QStringLiteral("/dev/zero"), 1024, FileKinds::Any), Failure);
     }
 }
 

@@ -19,7 +19,8 @@ TEST(ReportLoader, LineEndsAndFinalBreakDoNotChangeTheLines)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    EXPECT_EQ(ReportLoader::load(crlf), (QStringList { QStringLiteral("Kernel"), QStringLiteral("------") }));
+    EXPECT_EQ(ReportLoader::load(crlf).toStringList(),
+              (QStringList { QStringLiteral("Kernel"), QStringLiteral("------") }));
     EXPECT_EQ(ReportLoader::load(lf), ReportLoader::load(crlf));
     EXPECT_TRUE(ReportLoader::load(empty).isEmpty());
     EXPECT_THROW(ReportLoader::load(dir.filePath(QStringLiteral("vanished.txt"))), Failure);
