@@ -2,7 +2,6 @@
 
 #include "CliFiles.h"
 #include "ConsoleUi.h"
-#include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextLines.h"
 #include "grid/DelimitedLines.h"
@@ -105,12 +104,19 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
     return parseFailure ? Failed : Success;
 }
 
-// The report text goes once the table is built, before the output is.
+// The report text goes once the table is built, before the output is. A parse failure is the
+// command's own (exit status 1, the table as far as it got); anything else, memory running out
+// included, ends the command.
 std::optional<QString> SectionsCommand::parse(const QString &path, GridTable &sections, std::FILE *errors)
 {
     const TextLines report = ReportLoader::load(path, FileKinds::Any);
     CategoryLists lists;
     ConsoleUi ui(errors);
     bool abortFlag = false;
-    return CommandGuard::failureOf([&] { ReportParser(sections, lists, ui, abortFlag).run(report); });
+    try {
+        ReportParser(sections, lists, ui, abortFlag).run(report);
+    } catch (const Failure &failure) {
+        return failure.message();
+    }
+    return std::nullopt;
 }

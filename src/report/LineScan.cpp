@@ -19,14 +19,14 @@ constexpr QStringView headingHeaderFields[] = { u"Started",         u"Ended",
                                                 u"Server Name",     u"Run Date" };
 
 // A '.' or an "n/a" (letter case respected) marks a line that carries figures.
-bool hasFigureMark(QStringView line)
+bool hasFigureMark(const ReportLine &line)
 {
-    return line.contains(u'.') || TextSearch::contains(line, u"n/a");
+    return line.contains(u'.') || line.contains(u"n/a");
 }
 
-bool hasRule(QStringView line)
+bool hasRule(const ReportLine &line)
 {
-    return TextSearch::contains(line, u"---") || TextSearch::contains(line, u"===");
+    return line.contains(u"---") || line.contains(u"===");
 }
 
 // The 1-based position of the first character that is not a space (a TAB counts as text).
@@ -65,14 +65,14 @@ void LineScan::handle(qsizetype index, QStringView line)
 {
     if (!isStartMarkerSeen(line))
         return;
-    if (TextSearch::contains(line, u"spinlock_"))
+    line_ = ReportLine(line);
+    if (line_.contains(u"spinlock_"))
         spinlocks_.record(line);
     if (line.endsWith(u'.'))
         return; // an explanatory sentence
-    fold(line);
     if (isAdviceText())
         return;
-    if (TextSearch::contains(line, u"ThreadPool")) {
+    if (line_.contains(u"ThreadPool")) {
         state_.threadPoolHeading = TextRules::trimmed(line);
         state_.threaded = true;
         return;
@@ -85,7 +85,7 @@ void LineScan::handle(qsizetype index, QStringView line)
         return;
 
     progress_.lineReached(index, line);
-    if (TextSearch::contains(line, u"Server Version")) {
+    if (line_.contains(u"Server Version")) {
         writer_.headerField(line);
         return;
     }
@@ -93,7 +93,7 @@ void LineScan::handle(qsizetype index, QStringView line)
         headingLine();
         return;
     }
-    if (TextSearch::contains(line, u"per sec"))
+    if (line_.contains(u"per sec"))
         nameDevice();
     if (isDeviceLine())
         return;
@@ -102,11 +102,11 @@ void LineScan::handle(qsizetype index, QStringView line)
     endBlocksAtColumnHeadings();
     if (isWrappedText())
         return;
-    if (!hasFigureMark(line)) {
+    if (!hasFigureMark(line_)) {
         subheadingLine();
         return;
     }
-    if (hasRule(line))
+    if (hasRule(line_))
         return;
     if (state_.cpuBlock)
         cpuValueLine();
@@ -121,16 +121,7 @@ bool LineScan::isStartMarkerSeen(QStringView line)
     return state_.started;
 }
 
-void LineScan::fold(QStringView line)
-{
-    lower_.resize(line.size());
-    char16_t *out = reinterpret_cast<char16_t *>(lower_.data());
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char16_t c = line[i].unicode();
-        out[i] = (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-    }
-    line_ = { line, lower_ };
-}
+
 
 // Tuning advice ("- Consider decreasing ...", "Tuning Recommendations for ...") is no counter.
 bool LineScan::isAdviceText() const
@@ -142,7 +133,7 @@ bool LineScan::isAdviceText() const
 // are column headings of engine blocks ("Engine Utilization (Tick %)").
 bool LineScan::isNoteInParentheses() const
 {
-    return line_.contains(u'(') && state_.currentSection != u"Kernel Utilization" && !hasFigureMark(line_.text);
+    return line_.contains(u'(') && state_.currentSection != u"Kernel Utilization" && !hasFigureMark(line_);
 }
 
 void LineScan::confirmSectionByUnderline()
@@ -153,7 +144,7 @@ void LineScan::confirmSectionByUnderline()
 
 bool LineScan::isHeadingLine() const
 {
-    if (hasFigureMark(line_.text))
+    if (hasFigureMark(line_))
         return false;
     const QChar first = line_.text.front();
     return first != u' ' && first != u'=' && first != u'-';
@@ -173,7 +164,7 @@ void LineScan::headingLine()
     if (trimmedLength(line_.text) <= 2)
         return;
     state_.candidatePending = true;
-    state_.sectionCandidate = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
+    state_.sectionCandidate = textBefore(line_.text, line_.indexOf(u"per sec"));
 }
 
 // "Device:" is followed by the physical path and then by the logical name with the column
@@ -182,7 +173,7 @@ void LineScan::nameDevice()
 {
     if (!state_.devicePending)
         return;
-    state_.deviceName = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
+    state_.deviceName = textBefore(line_.text, line_.indexOf(u"per sec"));
     state_.devicePending = false;
 }
 
@@ -199,9 +190,9 @@ bool LineScan::isDeviceLine()
 // the text before the keyword becomes the block's level 1.
 bool LineScan::startsCpuBlock()
 {
-    qsizetype keyword = TextSearch::indexOf(line_.lower, u"user busy");
+    qsizetype keyword = line_.indexOfAnyCase(u"user busy");
     if (keyword < 0 || !(line_.containsAnyCase(u"tick %") || line_.containsAnyCase(u"os %")))
-        keyword = TextSearch::indexOf(line_.lower, u"cpu busy");
+        keyword = line_.indexOfAnyCase(u"cpu busy");
     if (keyword < 0)
         return false;
     state_.cpuBlock = true;
@@ -229,7 +220,7 @@ bool LineScan::isWrappedText() const
 void LineScan::subheadingLine()
 {
     SubsectionLevels &levels = state_.levels;
-    const bool rule = hasRule(line_.text);
+    const bool rule = hasRule(line_);
     if (rule && !levels.text(1).isEmpty() && !levels.text(2).isEmpty()) {
         // An underline below nested subheadings closes them; a cache stays open until the next
         // cache's own line.
@@ -242,7 +233,7 @@ void LineScan::subheadingLine()
 
     const int indent = indentOf(line_.text);
     clearLevelsByIndent(indent);
-    const QString heading = textBefore(line_.text, TextSearch::indexOf(line_.lower, u"per sec"));
+    const QString heading = textBefore(line_.text, line_.indexOfAnyCase(u"per sec"));
     for (int level = 1; level <= SubsectionLevels::count; ++level) {
         if (!levels.isFree(level))
             continue;
