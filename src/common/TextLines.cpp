@@ -17,16 +17,27 @@ struct Rewritten
     qsizetype breaks = 0;
 };
 
-// Most reports end their lines with LF alone: then the breaks only need counting.
+// Most reports end their lines with LF alone: then the breaks only need counting. Blocks of a
+// fixed length let the compiler count with vector instructions.
 qsizetype countLineFeeds(QStringView text, WorkPacer *pacer)
 {
+    constexpr qsizetype block = 64;
+    const char16_t *const chars = text.utf16();
     qsizetype breaks = 0;
-    for (qsizetype partStart = 0; partStart < text.size(); partStart += charactersPerTick) {
-        const QStringView part = text.sliced(partStart, std::min(charactersPerTick, text.size() - partStart));
-        breaks += std::count(part.utf16(), part.utf16() + part.size(), u'\n');
+    qsizetype at = 0;
+    while (at + block <= text.size()) {
+        const qsizetype partEnd = at + std::min(charactersPerTick, (text.size() - at) / block * block);
+        for (; at < partEnd; at += block) {
+            unsigned short inBlock = 0;
+            for (qsizetype i = 0; i < block; ++i)
+                inBlock += chars[at + i] == u'\n';
+            breaks += inBlock;
+        }
         if (pacer)
             pacer->tickNow();
     }
+    for (; at < text.size(); ++at)
+        breaks += chars[at] == u'\n';
     return breaks;
 }
 
