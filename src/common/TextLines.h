@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
 #include <iterator>
 
 class WorkPacer;
@@ -75,10 +76,19 @@ public:
             if (!atEnd)
                 findEnd();
         }
+        // Report lines are short, and a search call into Qt costs more than looking at a few dozen
+        // characters here; a long line is left to Qt's vectorised search.
         void findEnd()
         {
-            const qsizetype at = text_.sliced(start_).indexOf(u'\n');
-            end_ = at < 0 ? text_.size() : start_ + at;
+            constexpr qsizetype lookedAtHere = 128;
+            const char16_t *const chars = text_.utf16();
+            const qsizetype here = std::min(text_.size(), start_ + lookedAtHere);
+            for (end_ = start_; end_ < here; ++end_) {
+                if (chars[end_] == u'\n')
+                    return;
+            }
+            const qsizetype at = end_ < text_.size() ? text_.sliced(end_).indexOf(u'\n') : -1;
+            end_ = at < 0 ? text_.size() : end_ + at;
         }
 
         QStringView text_;

@@ -3,6 +3,10 @@
 #include "FigureScanner.h"
 #include "TextSearch.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 namespace CounterLineReader {
 
 namespace {
@@ -70,7 +74,7 @@ void takePercentage(const ReportLine &line, CounterLine &result, qsizetype remai
 
 bool mentionsAverage(const ReportLine &line, qsizetype remainder)
 {
-    return line.indexOfAnyCase(u"average", remainder) >= 0;
+    return line.indexOfAnyCase(u"average"sv, remainder) >= 0;
 }
 
 } // namespace

@@ -3,6 +3,10 @@
 #include "TextSearch.h"
 #include "common/TextRules.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 namespace CpuLineReader {
 
 namespace {
@@ -60,7 +64,7 @@ CpuLine read(const ReportLine &line, bool skipSecond)
     values[1] = nextPercentage(text, remainder, true);
     values[2] = nextPercentage(text, remainder, false);
 
-    result.endsBlock = line.indexOfAnyCase(u"average", remainder) >= 0;
+    result.endsBlock = line.indexOfAnyCase(u"average"sv, remainder) >= 0;
     result.figures.remainderMentionsAverage = result.endsBlock;
     return result;
 }
