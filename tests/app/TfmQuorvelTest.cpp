@@ -24,6 +24,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -446,6 +453,52 @@ private slots:
         QVERIFY(r.window.reportLines().isEmpty());
         QVERIFY(!r.window.reportViewShowing());
         QCOMPARE(r.status(2), status2);
+    }
+
+    // A FIFO that no program writes to would hold open() for ever, and with it the window; a device
+    // may never end. Every loader of the window refuses them before opening. (Should a loader wait
+    // all the same, a watchdog writes to the FIFO after a while, so the test fails, not hangs.)
+    void loadersRefuseWhatIsNoRegularFileWithoutWaiting()
+    {
+        const QStringList fifos { filePath(u"SysmonCounters.ini"_s), filePath(u"picked"_s) };
+        for (const QString &fifo : fifos)
+            QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        std::atomic<bool> done = false;
+        std::thread watchdog([&] {
+            for (int waited = 0; !done; waited += 50) {
+                for (const QString &fifo : fifos) {
+                    const int end =
+                        waited < 5000 ? -1 : ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                    if (end >= 0)
+                        ::close(end);
+                }
+                QThread::msleep(50);
+            }
+        });
+        const auto noWaiting = qScopeGuard([&] {
+            done = true;
+            watchdog.join();
+        });
+
+        WindowRun &r = start(); // reads the default counter set, here a FIFO
+        const QString picked = fifos[1];
+        clickLoadSysmonFile(r, picked);
+        clickShowFile(r, picked);
+        clickLoadSysmonFile(r, u"/dev/zero"_s);
+        r.script.openAnswers << QStringList { picked };
+        r.control<QAbstractButton>(u"btLoadCounters"_s)->click();
+        const QList<QPair<QString, QString>> refused { { u"LoadCountersFromIniFile"_s, u"SysmonCounters.ini"_s },
+                                                       { u"LoadSysmonFile"_s, picked },
+                                                       { u"OpenSysmonFile"_s, picked },
+                                                       { u"LoadSysmonFile"_s, u"/dev/zero"_s },
+                                                       { u"btLoadCountersClick"_s, picked } };
+        QCOMPARE(r.script.errors.size(), refused.size());
+        for (qsizetype i = 0; i < refused.size(); ++i) {
+            QCOMPARE(r.script.errors[i],
+                     u"APP. ERR ("_s % refused[i].first % u"):  File \""_s % refused[i].second %
+                         u"\" is not a regular file."_s);
+        }
+        QVERIFY(r.window.reportLines().isEmpty());
     }
 
     void aReportTooLargeForTheViewIsRefusedOnlyByTheView()
