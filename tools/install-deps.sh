@@ -17,6 +17,9 @@ packages=(
     libgtest-dev libgmock-dev
     # find_package(benchmark) for bench/ (the test command builds the benchmarks).
     libbenchmark-dev
+    # The fuzz targets (tools/run-fuzz.sh, CI): clang, and its runtime libraries with libFuzzer and
+    # clang's sanitizers (libclang-common-14-dev only recommends them).
+    clang-14 libclang-rt-14-dev
     # The window tests run offscreen; xvfb-run starts the window on a virtual display; a font so
     # that text has a size.
     xvfb xauth fonts-dejavu-core
