@@ -23,9 +23,7 @@ struct FileIdentity
 // What the path names, following symbolic links; nothing when there is no such file.
 std::optional<FileIdentity> identityOf(const QString &path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
     return FileIdentity { status.st_dev, status.st_ino };

@@ -57,15 +57,13 @@ public:
         } while (fd_ < 0 && errno == EINTR);
         if (fd_ < 0)
             throw cannotOpen(path, systemError(errno));
-        struct stat status
-        {
-        };
+        struct stat status = {};
         if (::fstat(fd_, &status) != 0)
-            throw cannotOpen(path, systemError(errno));
+            refuse(cannotOpen(path, systemError(errno)));
         regular_ = S_ISREG(status.st_mode);
         size_ = status.st_size;
         if (kinds == FileKinds::RegularOnly && !regular_)
-            throw Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is not a regular file."));
+            refuse(Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is not a regular file.")));
     }
     ~OpenFile() { ::close(fd_); }
     OpenFile(const OpenFile &) = delete;
@@ -87,15 +85,22 @@ public:
     }
 
 private:
+    // The destructor of an object whose construction fails does not run.
+    [[noreturn]] void refuse(const Failure &failure)
+    {
+        ::close(fd_);
+        throw failure;
+    }
+
     const QString &path_;
     int fd_ = -1;
     bool regular_ = false;
     qint64 size_ = 0;
 };
 
-// Reads to the end of the file and never holds more than one byte beyond the limit. A regular
-// file's bytes fit at once, with room for one more byte that finds the end; a pipe, which has no
-// size, and a file that grows meanwhile fill the buffer in parts.
+// Reads to the end of the file, and never more than a part beyond the limit. A regular file's
+// bytes fit at once, with room for one more byte that finds the end; a pipe, which has no size,
+// and a file that grows meanwhile fill the buffer in parts.
 QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes, WorkPacer *pacer)
 {
     const qint64 limit = maxBytes == TextFile::noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
