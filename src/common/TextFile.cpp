@@ -129,21 +129,62 @@ constexpr char16_t windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(QByteArrayView bytes)
+QString decodeWindows1252(QByteArrayView bytes, WorkPacer *pacer)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? windows1252High[b - 0x80] : char16_t(b);
+        if (pacer && i % bytesPerRead == bytesPerRead - 1)
+            pacer->tickNow();
     }
     return text;
 }
 
-QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes)
+// Where a part of the text that starts at `start` may end, so that it decodes alone exactly as it
+// does within the whole: in UTF-8 right after an ASCII byte, which ends whatever came before it
+// (reports are mostly ASCII; failing that, before a byte that starts a character); in UTF-16
+// after a whole unit (surrogates pass through the decoder as they are).
+qsizetype partEnd(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder(bytes);
+    qsizetype end = std::min(body.size(), start + bytesPerRead);
+    if (end == body.size())
+        return end;
+    if (encoding != QStringConverter::Utf8)
+        return end - (end - start) % 2;
+    const auto byte = [&](qsizetype i) {
+        return static_cast<unsigned char>(body[i]);
+    };
+    for (qsizetype back = 0; back < 64; ++back) {
+        if (byte(end - back - 1) < 0x80)
+            return end - back;
+    }
+    while (end > start + 1 && (byte(end) & 0xC0) == 0x80)
+        --end;
+    return end;
+}
+
+// Decodes in parts of a few megabytes with a tick of the pacer after each. Every part is decoded
+// on its own, and only the first may begin with a byte-order mark that is dropped, as it is at
+// the start of the whole.
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView body, bool *invalid, WorkPacer *pacer)
+{
+    QStringDecoder first(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder later(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text(first.requiredSpace(body.size()), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype start = 0; start < body.size();) {
+        const qsizetype end = partEnd(encoding, body, start);
+        out = (start == 0 ? first : later).appendToBuffer(out, body.sliced(start, end - start));
+        start = end;
+        if (pacer)
+            pacer->tickNow();
+    }
+    text.truncate(out - text.constData());
+    if (invalid)
+        *invalid = first.hasError() || later.hasError();
+    return text;
 }
 
 QStringConverter::Encoding converterFor(TextEncoding e)
@@ -176,17 +217,15 @@ QString TextFile::decode(QByteArrayView bytes, TextEncoding *found, WorkPacer *p
     }
     QString text;
     if (encoding == TextEncoding::Utf8) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        text = decoder(body);
-        if (decoder.hasError()) {
+        bool invalid = false;
+        text = decodeWith(QStringConverter::Utf8, body, &invalid, pacer);
+        if (invalid) {
             encoding = TextEncoding::Windows1252;
             text.clear(); // before the second text is made, not after
-            if (pacer)
-                pacer->tickNow();
-            text = decodeWindows1252(body);
+            text = decodeWindows1252(body, pacer);
         }
     } else {
-        text = decodeWith(converterFor(encoding), body);
+        text = decodeWith(converterFor(encoding), body, nullptr, pacer);
     }
     if (found)
         *found = encoding;

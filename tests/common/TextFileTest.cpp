@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -68,6 +70,47 @@ TEST(TextFile, ByteOrderMarksSelectTheEncodingAndAreRemoved)
     EXPECT_EQ(found, TextEncoding::Utf16BE);
     EXPECT_EQ(TextFile::decode(QByteArray("K\xC3\xA4se"), &found), QStringLiteral("Käse"));
     EXPECT_EQ(found, TextEncoding::Utf8);
+}
+
+// A large file is decoded in parts of 4 MB, each on its own: whatever stands where one part ends
+// (a character of several bytes, a surrogate pair, a second byte-order mark), the text is the one
+// a decoder of the whole file gives.
+TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
+{
+    constexpr qsizetype part = 4 * 1024 * 1024;
+    // ASCII text with `middle` from byte `at` of the text on (after the mark, if any).
+    const auto asciiWith = [](qsizetype at, const QByteArray &middle, const char *mark = "") {
+        QByteArray bytes(part + 1000, 'a');
+        return bytes.replace(at, middle.size(), middle).prepend(mark);
+    };
+    const auto utf16 = [](const QString &text, bool bigEndian) {
+        QStringEncoder encoder(bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE);
+        QByteArray bytes = encoder(text);
+        return bytes.prepend(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    };
+    const QString pairAcross = QString(part / 2 - 1, u'x') + QString::fromUcs4(U"\U0001F600") + u'y';
+    const QString markAtStart = QString(part / 2, u'x') + QChar(0xFEFF) + u'y';
+    const std::pair<const char *, QByteArray> files[] = {
+        { "UTF-8, a character of two bytes across, nothing ASCII near",
+          QByteArray("\xC3\xA4").repeated(part / 2 + 500).prepend("a") },
+        { "UTF-8, a character of four bytes across", asciiWith(part - 2, "\xF0\x9F\x98\x80") },
+        { "UTF-8 with a mark, a second mark where a part begins", asciiWith(part, "\xEF\xBB\xBF", "\xEF\xBB\xBF") },
+        { "UTF-16 LE, a surrogate pair across", utf16(pairAcross, false) },
+        { "UTF-16 BE, a surrogate pair across", utf16(pairAcross, true) },
+        { "UTF-16 LE, a second mark where a part begins", utf16(markAtStart, false) },
+    };
+    for (const auto &[name, bytes] : files) {
+        TextEncoding found {};
+        const QString decoded = TextFile::decode(bytes, &found);
+        const qsizetype mark = found == TextEncoding::Utf8 ? 0 : found == TextEncoding::Utf8WithMark ? 3 : 2;
+        QStringDecoder whole(found == TextEncoding::Utf16BE       ? QStringConverter::Utf16BE
+                                 : found == TextEncoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                  : QStringConverter::Utf8,
+                             QStringConverter::Flag::Stateless);
+        const QString expected = whole(QByteArrayView(bytes).sliced(mark));
+        EXPECT_FALSE(whole.hasError()) << name;
+        EXPECT_TRUE(decoded == expected) << name;
+    }
 }
 
 TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
