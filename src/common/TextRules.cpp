@@ -25,7 +25,7 @@ template <typename Fold> QString folded(QStringView text, Fold fold)
 
 } // namespace
 
-QString trimmed(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -33,7 +33,12 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 bool isBlankText(QStringView text)

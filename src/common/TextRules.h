@@ -16,6 +16,8 @@ inline bool isBlank(QChar c)
 }
 
 QString trimmed(QStringView text);
+// The same as a view into `text`.
+QStringView trimmedView(QStringView text);
 bool isBlankText(QStringView text);
 
 QString asciiLower(QStringView text);
