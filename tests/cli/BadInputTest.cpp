@@ -117,6 +117,8 @@ QMap<QString, QByteArray> contentsOf(const QDir &dir)
 }
 
 const QByteArray reportBytes = bytesOf(report);
+constexpr char nulText[] = "  Engine\0 1    1.5  2.5  3  4.0 %\n";
+const QByteArray nulLine(nulText, sizeof nulText - 1);
 const QByteArray figureLine = "    Engine 0      123456789012345678901234567890.5   0.000000000000000000000000000001"
                               "   123456789012345678901234567890   99.999999999999999999999999999 %\n";
 
@@ -166,11 +168,7 @@ TEST(SectionsCommand, BadInputIsRefusedOrReadAndNeverChangesAnInput)
           { u"IN"_s },
           0,
           goodOutput },
-        { "NUL bytes",
-          input(reportBytes + QByteArray("  Engine\0 1    1.5  2.5  3  4.0 %\n", 36)),
-          { u"IN"_s },
-          0,
-          "Engine" },
+        { "NUL bytes", input(reportBytes + nulLine), { u"IN"_s }, 0, "Engine" },
         { "invalid UTF-8 (Windows-1252)",
           input(QString::fromUtf8(reportBytes).toLatin1()),
           { u"IN"_s },
