@@ -111,7 +111,7 @@ struct Corpus
         const QDir dir(folder);
         QList<QStringList> real;
         for (const QString &name : completeReports)
-            real << ReportLoader::load(realReports + u'/' + name);
+            real << ReportLoader::load(realReports + u'/' + name).toStringList();
         for (int i = 0; i < reportCount; ++i) {
             reports << dir.filePath(QStringLiteral("report-%1.txt").arg(i + 1, 4, 10, QLatin1Char('0')));
             TextFile::write(reports.last(), generatedReport(real[i % real.size()], i), TextEncoding::Utf8);
@@ -173,12 +173,12 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
         HeadlessUi ui;
         bool abortFlag = false;
         DigestRun::Hooks hooks;
-        hooks.loadReport = [](const QString &path) {
-            return ReportLoader::load(path);
+        hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
+            return ReportLoader::load(path, FileKinds::Any, &pacer);
         };
         DigestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks)).run(corpus.reports, {});
-        DigestExport::writeFile(output.filePath(QStringLiteral("digest.csv")),
-                                DigestExport::lines(digest, false, QStringLiteral(",")), encoding);
+        TextFile::write(output.filePath(QStringLiteral("digest.csv")),
+                        DigestExport::lines(digest, false, QStringLiteral(",")), encoding);
         columns = digest.columns();
     }
     countReports(state, corpus);

@@ -8,6 +8,7 @@
 #include "LargeReport.h"
 #include "SetupCountersPanel.h"
 #include "TfmQuorvel.h"
+#include "common/TextLines.h"
 #include "TurnWatch.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
@@ -80,14 +81,14 @@ struct Tables
     bool abortFlag = false;
 };
 
-void reportLines(benchmark::State &state, const QStringList &lines)
+void reportLines(benchmark::State &state, const TextLines &lines)
 {
-    state.counters["lines"] = double(lines.size());
+    state.counters["lines"] = double(lines.count());
     state.counters["lines_per_second"] =
-        benchmark::Counter(double(lines.size()), benchmark::Counter::kIsIterationInvariantRate);
+        benchmark::Counter(double(lines.count()), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void parseHeadless(benchmark::State &state, const QStringList &lines)
+void parseHeadless(benchmark::State &state, const TextLines &lines)
 {
     Tables tables;
     HeadlessUi ui;
@@ -100,7 +101,7 @@ void parseHeadless(benchmark::State &state, const QStringList &lines)
     state.counters["rows"] = tables.sections.rows();
 }
 
-void parseThroughWindow(benchmark::State &state, const QStringList &lines)
+void parseThroughWindow(benchmark::State &state, const TextLines &lines)
 {
     Tables tables;
     QMainWindow window;
@@ -141,7 +142,7 @@ void parseThroughWindow(benchmark::State &state, const QStringList &lines)
 
 // The report in the main window's report text and a click on "&Parse Sections", with the section
 // table's view on the first tab showing the rows as they come.
-void parseThroughMainWindow(benchmark::State &state, const QStringList &lines)
+void parseThroughMainWindow(benchmark::State &state, const TextLines &lines)
 {
     BenchDialogs dialogs;
     TfmQuorvel window(&dialogs);
@@ -174,7 +175,7 @@ void registerRealReports()
 {
     const QDir folder(QStringLiteral(QUORVEL_REAL_REPORTS));
     for (const QString &name : folder.entryList({ QStringLiteral("*.txt") }, QDir::Files, QDir::Name)) {
-        const QStringList lines = ReportLoader::load(folder.filePath(name));
+        const TextLines lines = ReportLoader::load(folder.filePath(name));
         benchmark::RegisterBenchmark(("ParseRealReport/" + name.toStdString()).c_str(),
                                      [lines](benchmark::State &state) { parseHeadless(state, lines); })
             ->Unit(benchmark::kMillisecond);
@@ -191,7 +192,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
 
     registerRealReports();
-    const QStringList large = LargeReport::lines(largeReportLines);
+    const TextLines large(LargeReport::lines(largeReportLines));
     benchmark::RegisterBenchmark("ParseLargeReport/headless",
                                  [large](benchmark::State &state) { parseHeadless(state, large); })
         ->Unit(benchmark::kMillisecond)

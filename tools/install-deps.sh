@@ -20,6 +20,9 @@ packages=(
     # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) works out the package's dependencies from the
     # libraries the programs link, and runs `file` to find them.
     dpkg-dev file
+    # The fuzz targets (tools/run-fuzz.sh, CI): clang, and its runtime libraries with libFuzzer and
+    # clang's sanitizers (libclang-common-14-dev only recommends them).
+    clang-14 libclang-rt-14-dev
     # The window tests run offscreen; xvfb-run starts the window on a virtual display; a font so
     # that text has a size.
     xvfb xauth fonts-dejavu-core

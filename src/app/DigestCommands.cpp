@@ -85,8 +85,9 @@ void DigestCommands::runDigest()
     showProgress(0, int(paths.size()));
 
     DigestRun::Hooks hooks;
-    hooks.loadReport = [](const QString &path) {
-        return ReportLoader::load(path);
+    // A listed FIFO would hold the window for ever: only regular files are read.
+    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
+        return ReportLoader::load(path, FileKinds::RegularOnly, &pacer);
     };
     hooks.reportLoaded = work_.replaceReportText;
     hooks.rowsReset = [this](const QStringList &names) {
@@ -101,7 +102,7 @@ void DigestCommands::runDigest()
     };
     const DigestRun::Tables tables { work_.sgSysmonDigest, work_.sgSysmonCounters, work_.sgSysmonSections,
                                      work_.categoryLists };
-    DigestRun(tables, work_.ui, work_.bAbort, std::move(hooks))
+    DigestRun(tables, work_.ui, work_.bAbort, std::move(hooks), pumpIntervalMs_)
         .run(paths, { .append = panel_.appendTicked(), .timeOnly = panel_.timeOnlyTicked() });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextEncoding.h"
+#include "common/WorkPacer.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -13,6 +14,7 @@ class DigestPanel;
 class GridTable;
 class SetupCountersPanel;
 class StatusPanels;
+class TextLines;
 class Ui;
 struct CategoryLists;
 
@@ -38,7 +40,7 @@ public:
         // The digest export writes in the encoding the last counter set file was found in.
         const TextEncoding &counterFileEncoding;
         // Puts a report into the report text, replacing it.
-        std::function<void(const QStringList &report)> replaceReportText;
+        std::function<void(const TextLines &report)> replaceReportText;
         // Refuses what would change the report text or the section table (a parse does the same).
         BusyGuard &busy;
         // Refuses what would change the file list, the counter set or the digest table.
@@ -49,6 +51,9 @@ public:
     // tab holding the last report's lists, and shows its progress in the status bar.
     DigestCommands(const Workspace &workspace, DigestPanel &panel, SetupCountersPanel &setupPanel, StatusPanels &status,
                    QObject *parent);
+
+    // How long a run works between two hand-backs to the window; tests hand back at every chance.
+    void setPumpInterval(int milliseconds) { pumpIntervalMs_ = milliseconds; }
 
     void btDigestClick();
     void sgSysmonDigestMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
@@ -72,4 +77,5 @@ private:
     // The column picked by the last right press on the digest table, for Delete Column.
     int iSelCol = 0;
     QElapsedTimer runClock_;
+    int pumpIntervalMs_ = WorkPacer::defaultIntervalMs;
 };

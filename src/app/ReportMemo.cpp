@@ -33,7 +33,7 @@ bool ReportMemo::eventFilter(QObject *watched, QEvent *event)
     return QPlainTextEdit::eventFilter(watched, event);
 }
 
-QStringList ReportMemo::lines() const
+TextLines ReportMemo::lines() const
 {
     takeEdits();
     return lines_;
@@ -43,6 +43,7 @@ void ReportMemo::takeEdits() const
 {
     if (!edited_)
         return;
+    // Block by block: the document's plain text would turn no-break spaces into blanks.
     QStringList edited;
     edited.reserve(document()->blockCount());
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
@@ -50,11 +51,11 @@ void ReportMemo::takeEdits() const
     // As when a report is loaded, a line break at the very end makes no empty last line.
     if (!edited.isEmpty() && edited.last().isEmpty())
         edited.removeLast();
-    lines_ = edited;
+    lines_ = TextLines(edited);
     edited_ = false;
 }
 
-void ReportMemo::setLines(const QStringList &lines)
+void ReportMemo::setLines(const TextLines &lines)
 {
     if (isShowing())
         checkFitsView(lines);
@@ -95,7 +96,7 @@ void ReportMemo::hideReport()
 void ReportMemo::fillView()
 {
     filling_ = true;
-    setPlainText(lines_.join(QLatin1Char('\n')));
+    setPlainText(lines_.joined());
     filling_ = false;
 }
 
@@ -106,19 +107,17 @@ void ReportMemo::emptyView()
     filling_ = false;
 }
 
-void ReportMemo::checkFitsView(const QStringList &lines)
+void ReportMemo::checkFitsView(const TextLines &lines)
 {
-    qsizetype characters = 0;
-    qsizetype longest = 0;
-    for (const QString &line : lines) {
-        characters += line.size() + 1;
-        longest = std::max(longest, line.size());
-    }
+    const qsizetype characters = lines.characters();
     if (characters > maxViewCharacters) {
         throw Failure(QStringLiteral("The report is too large for the report view: %1 characters, at most %2.")
                           .arg(characters)
                           .arg(maxViewCharacters));
     }
+    qsizetype longest = 0;
+    for (QStringView line : lines)
+        longest = std::max(longest, line.size());
     if (longest > maxViewLineLength) {
         throw Failure(QStringLiteral("The report has a line of %1 characters, too long for the report view "
                                      "(at most %2).")

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QStringList>
+#include "common/TextLines.h"
 
-// The report text and the report view in one control (`meSysmon`). The report text is kept as a
-// list of lines, which the parser reads as a snapshot. The text widget is filled only while the
-// report view shows, because laying out a large report costs far more than holding its lines;
-// when the user edits the view, the edited lines become the report text.
+#include <QPlainTextEdit>
+
+// The report text and the report view in one control (`meSysmon`). The report text is kept as one
+// text buffer with its lines, which the parser reads as a snapshot that shares the buffer. The text widget is filled
+// only while the report view shows, because laying out a large report costs far more than holding its lines; when the
+// user edits the view, the edited lines become the report text.
 class ReportMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -22,10 +23,10 @@ public:
     // The view lies over `area`, a child of the same parent, and follows its size.
     void cover(QWidget *area);
 
-    QStringList lines() const;
+    TextLines lines() const;
     // Replaces the report text in one step. Throws Failure, leaving the text as it was, when the
     // view shows and cannot hold the new report.
-    void setLines(const QStringList &lines);
+    void setLines(const TextLines &lines);
     void clearLines();
 
     bool isShowing() const { return !isHidden(); }
@@ -34,7 +35,7 @@ public:
     void hideReport();
 
     // Throws Failure when `lines` are too large for the view.
-    static void checkFitsView(const QStringList &lines);
+    static void checkFitsView(const TextLines &lines);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -45,7 +46,7 @@ private:
     void takeEdits() const;
 
     // mutable: reading the report text takes the user's edits over into the lines first.
-    mutable QStringList lines_;
+    mutable TextLines lines_;
     mutable bool edited_ = false;
     bool filling_ = false;
     QWidget *area_ = nullptr;

@@ -14,6 +14,7 @@
 #include "WindowUi.h"
 
 #include "common/CommandGuard.h"
+#include "common/WorkPacer.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
@@ -130,7 +131,7 @@ void TfmQuorvel::wireCommands()
         .ui = ui(),
         .bAbort = bAbort,
         .counterFileEncoding = counterFileEncoding,
-        .replaceReportText = [this](const QStringList &report) { replaceReportLines(report); },
+        .replaceReportText = [this](const TextLines &report) { replaceReportLines(report); },
         .busy = *busy_,
         .digestBusy = *digestBusy_,
     };
@@ -173,12 +174,12 @@ QString TfmQuorvel::statusText(int panel) const
     return sbStatus->text(panel);
 }
 
-QStringList TfmQuorvel::reportLines() const
+TextLines TfmQuorvel::reportLines() const
 {
     return meSysmon->lines();
 }
 
-void TfmQuorvel::replaceReportLines(const QStringList &lines)
+void TfmQuorvel::replaceReportLines(const TextLines &lines)
 {
     meSysmon->setLines(lines);
 }
@@ -309,6 +310,15 @@ void TfmQuorvel::FormKeyPress(int key)
     ui().setStatus(StatusPanel::Messages, u"Abort operation captured."_s);
 }
 
+// A large report is read, decoded and split on a time budget, like a parse; meanwhile the commands
+// that would change the report text are refused.
+TextLines TfmQuorvel::loadReport(const QString &path)
+{
+    const BusyGuard::Scope busy(*busy_);
+    WorkPacer pacer(ui());
+    return ReportLoader::load(path, FileKinds::RegularOnly, &pacer);
+}
+
 void TfmQuorvel::btOpenLoadSysmonFileClick()
 {
     CommandGuard::run(ui(), u"LoadSysmonFile"_s, [this] {
@@ -316,7 +326,7 @@ void TfmQuorvel::btOpenLoadSysmonFileClick()
         if (chosen.isEmpty())
             return;
         sSingleSysmonFile = chosen.first();
-        replaceReportLines(ReportLoader::load(sSingleSysmonFile));
+        replaceReportLines(loadReport(sSingleSysmonFile));
         ui().setStatus(StatusPanel::Files, ReportLoader::loadedStatus(sSingleSysmonFile));
     });
 }
@@ -329,7 +339,7 @@ void TfmQuorvel::btOpenSysmonFileClick()
             return;
         meSysmon->clearLines();
         sSingleSysmonFile = chosen.first();
-        const QStringList lines = ReportLoader::load(sSingleSysmonFile);
+        const TextLines lines = loadReport(sSingleSysmonFile);
         if (!lines.isEmpty()) {
             // A report the view cannot hold is refused before it becomes the report text.
             ReportMemo::checkFitsView(lines);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextEncoding.h"
+#include "common/TextLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
 
@@ -40,10 +41,10 @@ public:
 
     // The report text as the parser and the digest read it: a snapshot, edits in the report view
     // included.
-    QStringList reportLines() const;
+    TextLines reportLines() const;
     // Replaces the report text in one step, as every report load does. Throws Failure, leaving the
     // text as it was, when the report view shows and cannot hold the new report.
-    void replaceReportLines(const QStringList &lines);
+    void replaceReportLines(const TextLines &lines);
     bool reportViewShowing() const;
 
     bool &abortFlag() { return bAbort; }
@@ -79,6 +80,7 @@ private:
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void FormKeyPress(int key);
     void LoadCountersFromIniFile();
+    TextLines loadReport(const QString &path);
     void btOpenLoadSysmonFileClick();
     void btOpenSysmonFileClick();
     void btDivideIntoSubsClick();

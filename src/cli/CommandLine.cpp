@@ -5,13 +5,16 @@
 #include "DemoCommand.h"
 #include "DigestCommand.h"
 #include "SectionsCommand.h"
+#include "common/CommandGuard.h"
 #include "common/Failure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace CommandLine {
@@ -65,6 +68,24 @@ int wrongLine(std::FILE *errors, const QString &problem, const QString &help)
     return CliCommand::CannotRun;
 }
 
+// Whatever ends a command early (a file that cannot be read or written, memory running out, any
+// other failure) becomes its message on standard error and exit status 2, the same for every
+// command.
+int runGuarded(std::FILE *errors, const std::function<int()> &command)
+{
+    int status = CliCommand::CannotRun;
+    std::optional<QString> failure;
+    try {
+        failure = CommandGuard::failureOf([&] { status = command(); });
+    } catch (...) {
+        failure = QStringLiteral("Unexpected failure.");
+    }
+    if (!failure)
+        return status;
+    ConsoleUi::print(errors, program % QStringLiteral(": ") % *failure % u'\n');
+    return CliCommand::CannotRun;
+}
+
 // `arguments` start with the command's name, which the parser passes over as it would the program.
 int runCommand(CliCommand &command, const QStringList &arguments, std::FILE *out, std::FILE *errors)
 {
@@ -114,7 +135,7 @@ int run(const QStringList &arguments, std::FILE *out, std::FILE *errors)
         return wrongLine(errors, QStringLiteral("No command given."), helpText);
     for (const auto &command : commands) {
         if (command->name() == rest.first())
-            return runCommand(*command, rest, out, errors);
+            return runGuarded(errors, [&] { return runCommand(*command, rest, out, errors); });
     }
     return wrongLine(errors, QStringLiteral("Unknown command ") % rest.first() % u'.', helpText);
 }

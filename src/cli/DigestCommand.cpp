@@ -1,6 +1,6 @@
 #include "DigestCommand.h"
 
-#include "CliOutput.h"
+#include "CliFiles.h"
 #include "ConsoleUi.h"
 #include "TerminalProgress.h"
 #include "common/CommandGuard.h"
@@ -40,7 +40,7 @@ QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &o
 QStringList listedReports(const QString &listPath)
 {
     QStringList paths;
-    for (const QString &line : TextFile::read(listPath, maxListBytes).lines) {
+    for (const QString &line : TextFile::read(CliFiles::inputPath(listPath), maxListBytes, FileKinds::Any).lines) {
         if (!TextRules::isBlankText(line))
             paths << line;
     }
@@ -125,9 +125,11 @@ int DigestCommand::run(std::FILE *out, std::FILE *errors)
     TextEncoding encoding = TextEncoding::Utf8;
     QStringList reports = reports_;
     const std::optional<QString> inputFailure = CommandGuard::failureOf([&] {
-        encoding = TextFile::writeEncodingFor(CounterSetFile::load(counters, counters_));
+        encoding = TextFile::writeEncodingFor(
+            CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         if (!filesFrom_.isEmpty())
             reports += listedReports(filesFrom_);
+        CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
     });
     if (inputFailure) {
         complain(*inputFailure);
@@ -145,8 +147,9 @@ int DigestCommand::run(std::FILE *out, std::FILE *errors)
     bool abortFlag = false;
     bool parseFailed = false;
     DigestRun::Hooks hooks;
-    hooks.loadReport = [](const QString &path) {
-        return ReportLoader::load(path);
+    // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or standard input.
+    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
+        return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any, &pacer);
     };
     hooks.parseFailed = [&](const QString &path, const QString &message) {
         parseFailed = true;
@@ -164,10 +167,7 @@ int DigestCommand::run(std::FILE *out, std::FILE *errors)
 
     const std::optional<QString> writeFailure = CommandGuard::failureOf([&] {
         const QStringList lines = DigestExport::lines(digest, swapAxes_, DelimitedLines::delimiterFrom(delimiter_));
-        if (output_.isEmpty())
-            CliOutput::toStream(lines, encoding, out);
-        else
-            DigestExport::writeFile(output_, lines, encoding);
+        CliFiles::writeBytes(TextFile::encode(lines, encoding), output_, out);
     });
     if (writeFailure) {
         complain(*writeFailure);

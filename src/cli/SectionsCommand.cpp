@@ -1,9 +1,9 @@
 #include "SectionsCommand.h"
 
+#include "CliFiles.h"
 #include "ConsoleUi.h"
-#include "common/CommandGuard.h"
 #include "common/Failure.h"
-#include "common/TextFile.h"
+#include "common/TextLines.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -12,27 +12,31 @@
 #include "report/SectionTableLayout.h"
 
 #include <QCommandLineParser>
+#include <QStringEncoder>
 
 #include <optional>
 
 namespace {
 
-QStringList tableLines(const GridTable &sections, const QString &typedDelimiter)
+// The table as the exports write it (each cell followed by the delimiter, CR LF after each row),
+// encoded row by row straight into UTF-8: a report's table has many thousands of rows, and a list
+// of lines and a whole UTF-16 text beside it would cost more than the parse.
+QByteArray tableBytes(const GridTable &sections, const QString &delimiter)
 {
-    return DelimitedLines::of(sections, 0, sections.rows() - 1, SectionTableLayout::columnCount,
-                              DelimitedLines::delimiterFrom(typedDelimiter));
-}
-
-void writeLines(const QStringList &lines, const QString &output, std::FILE *out)
-{
-    if (!output.isEmpty()) {
-        TextFile::write(output, lines, TextEncoding::Utf8);
-        return;
+    QStringEncoder toUtf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QByteArray bytes;
+    QString line;
+    for (int row = 0; row < sections.rows(); ++row) {
+        line.resize(0);
+        for (int column = 0; column < SectionTableLayout::columnCount; ++column)
+            line += sections.cell(column, row) % delimiter;
+        line += u"\r\n";
+        const qsizetype start = bytes.size();
+        bytes.resize(start + toUtf8.requiredSpace(line.size()));
+        const char *end = toUtf8.appendToBuffer(bytes.data() + start, line);
+        bytes.truncate(end - bytes.constData());
     }
-    const QByteArray bytes = TextFile::encode(lines, TextEncoding::Utf8);
-    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out) != std::size_t(bytes.size()) ||
-        std::fflush(out) != 0)
-        throw Failure(QStringLiteral("Cannot write to standard output."));
+    return bytes;
 }
 
 } // namespace
@@ -59,18 +63,19 @@ void SectionsCommand::describe(QCommandLineParser &parser) const
                        "Idle %, each cell followed by the delimiter, lines ended by CR LF, in UTF-8."));
     parser.addOption(delimiterOption_);
     parser.addOption(outputOption_);
-    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The Sysmon report to parse."));
+    parser.addPositionalArgument(QStringLiteral("REPORT"),
+                                 QStringLiteral("The Sysmon report to parse; - reads standard input."));
 }
 
 QString SectionsCommand::helpEnding() const
 {
-    return QStringLiteral(
-        "\n"
-        "Exit status:\n"
-        "  0  the report was parsed\n"
-        "  1  the parse failed: the table as far as it got is written, the failure goes to\n"
-        "     standard error\n"
-        "  2  the report cannot be read, the output cannot be written, or the command line is wrong\n");
+    return QStringLiteral("\n"
+                          "Exit status:\n"
+                          "  0  the report was parsed\n"
+                          "  1  the parse failed: the table as far as it got is written, the failure goes to\n"
+                          "     standard error\n"
+                          "  2  the report cannot be read, the output cannot be written or is the report itself,\n"
+                          "     or the command line is wrong\n");
 }
 
 void SectionsCommand::take(const QCommandLineParser &parser)
@@ -84,29 +89,29 @@ void SectionsCommand::take(const QCommandLineParser &parser)
 
 int SectionsCommand::run(std::FILE *out, std::FILE *errors)
 {
-    QStringList report;
-    try {
-        report = ReportLoader::load(report_);
-    } catch (const Failure &failure) {
-        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
-        return CannotRun;
-    }
-
+    CliFiles::refuseOutputOverInputs(output_, { report_ });
     GridTable sections(SectionTableLayout::columnCount);
-    CategoryLists lists;
-    ConsoleUi ui(errors);
-    bool abortFlag = false;
-    const std::optional<QString> parseFailure =
-        CommandGuard::failureOf([&] { ReportParser(sections, lists, ui, abortFlag).run(report); });
+    const std::optional<QString> parseFailure = parse(CliFiles::inputPath(report_), sections, errors);
     if (parseFailure)
         ConsoleUi::print(errors,
                          QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
-
-    try {
-        writeLines(tableLines(sections, delimiter_), output_, out);
-    } catch (const Failure &failure) {
-        ConsoleUi::print(errors, QStringLiteral("quorvel-cli: ") % failure.message() % u'\n');
-        return CannotRun;
-    }
+    CliFiles::writeBytes(tableBytes(sections, DelimitedLines::delimiterFrom(delimiter_)), output_, out);
     return parseFailure ? Failed : Success;
+}
+
+// The report text goes once the table is built, before the output is. A parse failure is the
+// command's own (exit status 1, the table as far as it got); anything else, memory running out
+// included, ends the command.
+std::optional<QString> SectionsCommand::parse(const QString &path, GridTable &sections, std::FILE *errors)
+{
+    const TextLines report = ReportLoader::load(path, FileKinds::Any);
+    CategoryLists lists;
+    ConsoleUi ui(errors);
+    bool abortFlag = false;
+    try {
+        ReportParser(sections, lists, ui, abortFlag).run(report);
+    } catch (const Failure &failure) {
+        return failure.message();
+    }
+    return std::nullopt;
 }

@@ -4,6 +4,10 @@
 
 #include <QCommandLineOption>
 
+#include <optional>
+
+class GridTable;
+
 // `quorvel-cli sections REPORT [--delimiter D] [--output FILE]`: parses one report exactly as
 // "&Parse Sections" does and writes the whole section table (header row and blank rows included,
 // all ten columns) as delimited text: each cell followed by the delimiter, lines ended by CR LF,
@@ -21,6 +25,8 @@ public:
     int run(std::FILE *out, std::FILE *errors) override;
 
 private:
+    static std::optional<QString> parse(const QString &path, GridTable &sections, std::FILE *errors);
+
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;
     QString report_;

@@ -1,13 +1,127 @@
 #include "TextFile.h"
 
 #include "Failure.h"
+#include "WorkPacer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Bytes read between two ticks of the pacer, and the part a pipe is read in.
+constexpr qsizetype bytesPerRead = 4 * 1024 * 1024;
+constexpr qsizetype pipeBytesPerRead = 64 * 1024;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Failure cannotOpen(const QString &path, const QString &why)
+{
+    return Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % why);
+}
+
+Failure cannotRead(const QString &path, int error)
+{
+    return Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % systemError(error));
+}
+
+Failure tooLarge(const QString &path, qint64 maxBytes)
+{
+    return Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is too large: more than ") %
+                   QString::number(maxBytes) % QStringLiteral(" bytes."));
+}
+
+// An open file, closed when it goes. A file the window may read is opened without waiting (a FIFO
+// without a writer would block open() for ever) and refused unless it is a regular file; the
+// command line opens pipes and FIFOs as any tool does, waiting for their writer.
+class OpenFile
+{
+public:
+    OpenFile(const QString &path, FileKinds kinds) : path_(path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        const int flags = O_RDONLY | O_CLOEXEC | (kinds == FileKinds::RegularOnly ? O_NONBLOCK : 0);
+        do {
+            fd_ = ::open(name.constData(), flags);
+        } while (fd_ < 0 && errno == EINTR);
+        if (fd_ < 0)
+            throw cannotOpen(path, systemError(errno));
+        struct stat status = {};
+        if (::fstat(fd_, &status) != 0)
+            refuse(cannotOpen(path, systemError(errno)));
+        regular_ = S_ISREG(status.st_mode);
+        size_ = status.st_size;
+        if (kinds == FileKinds::RegularOnly && !regular_)
+            refuse(Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is not a regular file.")));
+    }
+    ~OpenFile() { ::close(fd_); }
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+
+    bool isRegular() const { return regular_; }
+    qint64 size() const { return size_; }
+
+    // Up to `count` bytes into `into`; 0 at the end of the file.
+    qsizetype readSome(char *into, qsizetype count)
+    {
+        for (;;) {
+            const ssize_t got = ::read(fd_, into, std::size_t(count));
+            if (got >= 0)
+                return got;
+            if (errno != EINTR)
+                throw cannotRead(path_, errno);
+        }
+    }
+
+private:
+    // The destructor of an object whose construction fails does not run.
+    [[noreturn]] void refuse(const Failure &failure)
+    {
+        ::close(fd_);
+        throw failure;
+    }
+
+    const QString &path_;
+    int fd_ = -1;
+    bool regular_ = false;
+    qint64 size_ = 0;
+};
+
+// Reads to the end of the file, and never more than a part beyond the limit. A regular file's
+// bytes fit at once, with room for one more byte that finds the end; a pipe, which has no size,
+// and a file that grows meanwhile fill the buffer in parts.
+QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes, WorkPacer *pacer)
+{
+    const qint64 limit = maxBytes == TextFile::noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
+    if (file.isRegular() && file.size() > limit)
+        throw tooLarge(path, maxBytes);
+    QByteArray bytes(file.isRegular() ? qsizetype(file.size()) + 1 : pipeBytesPerRead, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (const qsizetype got = file.readSome(bytes.data() + filled, std::min(bytesPerRead, bytes.size() - filled))) {
+        filled += got;
+        if (filled > limit)
+            throw tooLarge(path, maxBytes);
+        if (filled == bytes.size())
+            bytes.resize(filled + pipeBytesPerRead);
+        if (pacer)
+            pacer->tickNow();
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned bytes keep their own
 // code points, as Windows itself maps them, so no byte is ever lost.
@@ -17,21 +131,62 @@ constexpr char16_t windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(QByteArrayView bytes)
+QString decodeWindows1252(QByteArrayView bytes, WorkPacer *pacer)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? windows1252High[b - 0x80] : char16_t(b);
+        if (pacer && i % bytesPerRead == bytesPerRead - 1)
+            pacer->tickNow();
     }
     return text;
 }
 
-QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes)
+// Where a part of the text that starts at `start` may end, so that it decodes alone exactly as it
+// does within the whole: in UTF-8 right after an ASCII byte, which ends whatever came before it
+// (reports are mostly ASCII; failing that, before a byte that starts a character); in UTF-16
+// after a whole unit (surrogates pass through the decoder as they are).
+qsizetype partEnd(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder(bytes);
+    qsizetype end = std::min(body.size(), start + bytesPerRead);
+    if (end == body.size())
+        return end;
+    if (encoding != QStringConverter::Utf8)
+        return end - (end - start) % 2;
+    const auto byte = [&](qsizetype i) {
+        return static_cast<unsigned char>(body[i]);
+    };
+    for (qsizetype back = 0; back < 64; ++back) {
+        if (byte(end - back - 1) < 0x80)
+            return end - back;
+    }
+    while (end > start + 1 && (byte(end) & 0xC0) == 0x80)
+        --end;
+    return end;
+}
+
+// Decodes in parts of a few megabytes with a tick of the pacer after each. Every part is decoded
+// on its own, and only the first may begin with a byte-order mark that is dropped, as it is at
+// the start of the whole.
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView body, bool *invalid, WorkPacer *pacer)
+{
+    QStringDecoder first(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder later(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text(first.requiredSpace(body.size()), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype start = 0; start < body.size();) {
+        const qsizetype end = partEnd(encoding, body, start);
+        out = (start == 0 ? first : later).appendToBuffer(out, body.sliced(start, end - start));
+        start = end;
+        if (pacer)
+            pacer->tickNow();
+    }
+    text.truncate(out - text.constData());
+    if (invalid)
+        *invalid = first.hasError() || later.hasError();
+    return text;
 }
 
 QStringConverter::Encoding converterFor(TextEncoding e)
@@ -48,7 +203,7 @@ QStringConverter::Encoding converterFor(TextEncoding e)
 
 } // namespace
 
-QString TextFile::decode(const QByteArray &bytes, TextEncoding *found)
+QString TextFile::decode(QByteArrayView bytes, TextEncoding *found, WorkPacer *pacer)
 {
     TextEncoding encoding = TextEncoding::Utf8;
     QByteArrayView body(bytes);
@@ -64,63 +219,40 @@ QString TextFile::decode(const QByteArray &bytes, TextEncoding *found)
     }
     QString text;
     if (encoding == TextEncoding::Utf8) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        text = decoder(body);
-        if (decoder.hasError()) {
+        bool invalid = false;
+        text = decodeWith(QStringConverter::Utf8, body, &invalid, pacer);
+        if (invalid) {
             encoding = TextEncoding::Windows1252;
-            text = decodeWindows1252(body);
+            text.clear(); // before the second text is made, not after
+            text = decodeWindows1252(body, pacer);
         }
     } else {
-        text = decodeWith(converterFor(encoding), body);
+        text = decodeWith(converterFor(encoding), body, nullptr, pacer);
     }
     if (found)
         *found = encoding;
     return text;
 }
 
-QStringList TextFile::splitLines(QStringView text)
+QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer)
 {
-    QStringList lines;
-    const QChar *data = text.data();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\n' && c != u'\r')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(QString(data + start, size - start));
-    return lines;
+    OpenFile file(path, kinds);
+    return readToEnd(file, path, maxBytes, pacer);
 }
 
-QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes)
+TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer,
+                              TextEncoding *found)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open file \"") % path % QStringLiteral("\". ") % file.errorString());
-    const auto tooLarge = [&] {
-        return Failure(QStringLiteral("File \"") % path % QStringLiteral("\" is too large: more than ") %
-                       QString::number(maxBytes) % QStringLiteral(" bytes."));
-    };
-    if (maxBytes != noLimit && file.size() > maxBytes)
-        throw tooLarge();
-    const QByteArray bytes = maxBytes == noLimit ? file.readAll() : file.read(maxBytes + 1);
-    if (maxBytes != noLimit && bytes.size() > maxBytes)
-        throw tooLarge();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read file \"") % path % QStringLiteral("\". ") % file.errorString());
-    return bytes;
+    QString text = decode(readBytes(path, maxBytes, kinds, pacer), found, pacer);
+    if (pacer)
+        pacer->tickNow();
+    return TextLines::fromText(std::move(text), pacer);
 }
 
-TextFile::Content TextFile::read(const QString &path, qint64 maxBytes)
+TextFile::Content TextFile::read(const QString &path, qint64 maxBytes, FileKinds kinds)
 {
     Content content;
-    content.lines = splitLines(decode(readBytes(path, maxBytes), &content.encoding));
+    content.lines = readLines(path, maxBytes, kinds, nullptr, &content.encoding).toStringList();
     return content;
 }
 
@@ -165,6 +297,12 @@ void TextFile::write(const QString &path, const QStringList &lines, TextEncoding
 
 void TextFile::writeBytes(const QString &path, const QByteArray &bytes)
 {
+    // Otherwise the system's bare "No such file or directory" would leave the user guessing.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder)) {
+        throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\": the folder \"") %
+                      QDir::toNativeSeparators(folder) % QStringLiteral("\" does not exist."));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot create file \"") % path % QStringLiteral("\". ") % file.errorString());

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "FileKinds.h"
 #include "TextEncoding.h"
+#include "TextLines.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+class WorkPacer;
 
 // Whole-file text reading and writing, shared by report loading, counter set files and exports.
 class TextFile
@@ -21,19 +25,24 @@ public:
 
     // Reads a whole file: the encoding from its byte-order mark (removed) or its bytes, lines split
     // at CR LF, LF or CR. Throws Failure with a message for the user when the file cannot be read,
-    // or when it holds more than `maxBytes` bytes (never more than that is read, so a device that
-    // never ends cannot exhaust the memory).
-    static Content read(const QString &path, qint64 maxBytes = noLimit);
+    // is not of `kinds`, or holds more than `maxBytes` bytes (never more than that is read, so a
+    // device that never ends cannot exhaust the memory). For short files such as counter sets.
+    static Content read(const QString &path, qint64 maxBytes = noLimit, FileKinds kinds = FileKinds::RegularOnly);
 
-    // The file's bytes as they are, with the same failures and the same size limit as read().
-    static QByteArray readBytes(const QString &path, qint64 maxBytes = noLimit);
+    // The same for a file of any size, held as one text: a report. The pacer, when given, is
+    // ticked between the parts of reading, decoding and splitting, so a large file does not hold
+    // the window.
+    static TextLines readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer = nullptr,
+                               TextEncoding *found = nullptr);
+
+    // The file's bytes as they are, with the same failures and the same size limit as read(). A
+    // regular file is read by its size; a pipe, which has none, in parts up to the limit. A file
+    // that is not of `kinds` is refused before anything blocks on it.
+    static QByteArray readBytes(const QString &path, qint64 maxBytes = noLimit,
+                                FileKinds kinds = FileKinds::RegularOnly, WorkPacer *pacer = nullptr);
 
     // Decodes a file's bytes as read() does.
-    static QString decode(const QByteArray &bytes, TextEncoding *found = nullptr);
-
-    // Splits at CR LF, LF alone or CR alone. A line break at the very end adds no empty line, and
-    // an empty text has no lines.
-    static QStringList splitLines(QStringView text);
+    static QString decode(QByteArrayView bytes, TextEncoding *found = nullptr, WorkPacer *pacer = nullptr);
 
     // The encoding to write in so that the file matches one read in `found`: the same encoding,
     // with its byte-order mark, when it had one; otherwise UTF-8 without a mark (UTF-8 keeps every

@@ -49,9 +49,9 @@ bool isSameFile(const QString &a, const QString &b)
 
 // The bytes are copied as they are, so the default file keeps the picked file's encoding and line
 // ends. The old default is replaced in one step: a failed copy leaves it whole.
-TextFile::Content readCounterSet(const QString &path)
+TextFile::Content readCounterSet(const QString &path, FileKinds kinds)
 {
-    TextFile::Content content = TextFile::read(path, maxFileBytes);
+    TextFile::Content content = TextFile::read(path, maxFileBytes, kinds);
     for (const QString &line : std::as_const(content.lines))
         refuseBinary(line, path);
     return content;
@@ -101,9 +101,9 @@ QStringList fieldsOf(const QString &line)
     return fields;
 }
 
-TextEncoding load(GridTable &counters, const QString &path)
+TextEncoding load(GridTable &counters, const QString &path, FileKinds kinds)
 {
-    const TextFile::Content content = readCounterSet(path);
+    const TextFile::Content content = readCounterSet(path, kinds);
     GridTable::BulkUpdate batch(counters);
     counters.clearBody();
     for (const QString &line : content.lines)

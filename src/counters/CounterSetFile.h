@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileKinds.h"
 #include "common/TextEncoding.h"
 
 #include <QString>
@@ -36,8 +37,9 @@ QStringList fieldsOf(const QString &line);
 
 // Reads a counter set file into the counter set, which it replaces, and returns the encoding the
 // file was found in. The file is read before the counter set is touched, so a file that cannot be
-// read leaves the user's counters as they were. Throws Failure.
-TextEncoding load(GridTable &counters, const QString &path);
+// read leaves the user's counters as they were. The window reads regular files only; the command
+// line may read a pipe. Throws Failure.
+TextEncoding load(GridTable &counters, const QString &path, FileKinds kinds = FileKinds::RegularOnly);
 
 // Writes rows 1.. of the counter set in `encoding`. Throws Failure.
 void save(const GridTable &counters, const QString &path, TextEncoding encoding);

@@ -16,10 +16,6 @@ namespace DigestExport {
 // header row always. Every cell is written exactly and followed by `delimiter`.
 QStringList lines(const GridTable &digest, bool swapAxes, const QString &delimiter);
 
-// Writes the lines to `path` in `encoding`, each ended by CR LF, replacing any file of that name.
-// Throws Failure when the file cannot be written; whatever stood at the path stays whole.
-void writeFile(const QString &path, const QStringList &fileLines, TextEncoding encoding);
-
 // Asks for a path with "*.csv" in the save dialog and writes the lines there in `encoding`, each
 // ended by CR LF, replacing any file of that name; then "Data exported to " + path in panel 1.
 // The delimiter is `typedDelimiter` trimmed (it may be several characters or nothing). Cancelling

@@ -12,7 +12,6 @@
 #include "grid/GridTable.h"
 #include "report/ReportParser.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -29,15 +28,9 @@ QString loadedStatus(const QString &path)
 
 // A listed file that is no text at all would give an empty report column without a word; the user
 // is told which file it was, as for a report the parser fails on.
-bool holdsBinaryData(const QStringList &report)
+bool holdsBinaryData(const TextLines &report)
 {
-    // A plain loop: a library search per line would cost more than the search itself.
-    for (const QString &line : report) {
-        const QChar *end = line.constData() + line.size();
-        if (std::find(line.constData(), end, QChar(u'\0')) != end)
-            return true;
-    }
-    return false;
+    return report.joined().contains(QChar(u'\0'));
 }
 
 QString binaryDataMessage(const QString &path)
@@ -47,8 +40,8 @@ QString binaryDataMessage(const QString &path)
 
 } // namespace
 
-DigestRun::DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks) :
-    tables_(tables), ui_(ui), abortFlag_(abortFlag), hooks_(std::move(hooks))
+DigestRun::DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks, int pumpIntervalMs) :
+    tables_(tables), ui_(ui), abortFlag_(abortFlag), hooks_(std::move(hooks)), pacer_(ui, pumpIntervalMs)
 { }
 
 bool DigestRun::mayStart(const GridTable &files, Ui &ui)
@@ -66,6 +59,7 @@ DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &optio
     // The views hear of the new columns and their figures when the window gets control, and at
     // the end however the run ends.
     GridTable::BulkUpdate batch(tables_.digest);
+    const WorkPacer::Hook showColumns(pacer_, [this] { showColumnsNowAndThen(); });
     if (!options.append)
         reset();
     // The rows stay as they are while the run works: the window refuses every edit of the table.
@@ -80,7 +74,7 @@ DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &optio
         if (hooks_.reportDone)
             hooks_.reportDone(done, total);
     }
-    handBack();
+    pacer_.handBack();
     calculateAverages();
     ui_.setStatus(StatusPanel::Messages, QStringLiteral("Digest Done."));
     return Outcome::Done;
@@ -94,11 +88,12 @@ void DigestRun::reset()
 }
 
 // False when the run is to end: an Esc seen during the parse, or while the window had control
-// right after it, leaves this report's column empty.
+// right after it, leaves this report's column empty. Short reports are parsed without the parser
+// handing control back; the run's budget then hands it back between reports.
 bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly)
 {
     parseReport(path);
-    handBack();
+    pacer_.tickNow();
     const int column = addReportColumn();
     return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
                                   SampleTime::of(tables_.sections, timeOnly), abortFlag_);
@@ -108,29 +103,32 @@ bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index,
 // thousands of reports holds one at a time.
 void DigestRun::parseReport(const QString &path)
 {
-    const QStringList report = hooks_.loadReport(path);
+    const TextLines report = hooks_.loadReport(path, pacer_);
+    // The parser clears the abort flag when it starts; an Esc seen while the report was read must
+    // still end the run after this report, as one seen during the parse does.
+    const bool escWhileLoading = abortFlag_;
     if (hooks_.reportLoaded)
         hooks_.reportLoaded(report);
     ui_.setStatus(StatusPanel::Messages, loadedStatus(path));
     std::optional<QString> failure = CommandGuard::failureOf(
-        [&] { ReportParser(tables_.sections, tables_.categoryLists, ui_, abortFlag_).run(report); });
+        [&] { ReportParser(tables_.sections, tables_.categoryLists, ui_, abortFlag_).run(report, pacer_); });
+    if (escWhileLoading)
+        abortFlag_ = true;
     if (holdsBinaryData(report))
         failure = binaryDataMessage(path);
     if (failure && hooks_.parseFailed)
         hooks_.parseFailed(path, *failure);
 }
 
-// A short report is parsed without the parser handing control back; the window repaints and sees
-// Esc here at the latest. The table's views are told of the new columns only now and then: for
-// every change of the column count a view lays out its header anew and repaints every cell it
+// The table's views are told of the new columns only now and then, when the window gets control:
+// for every change of the column count a view lays out its header anew and repaints every cell it
 // shows, which costs more than digesting the report.
-void DigestRun::handBack()
+void DigestRun::showColumnsNowAndThen()
 {
     if (!tableShown_.isValid() || tableShown_.elapsed() >= tableRefreshMs) {
         tables_.digest.publish();
         tableShown_.start();
     }
-    ui_.pumpEvents();
 }
 
 int DigestRun::addReportColumn()

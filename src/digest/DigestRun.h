@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/TextLines.h"
+#include "common/WorkPacer.h"
+
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -39,10 +42,11 @@ public:
     // What the window and the command line do differently. Only loadReport is required.
     struct Hooks
     {
-        // Reads one listed report whole. Throws Failure when it cannot, which ends the run.
-        std::function<QStringList(const QString &path)> loadReport;
+        // Reads one listed report whole, ticking `pacer` while it reads. Throws Failure when it
+        // cannot, which ends the run.
+        std::function<TextLines(const QString &path, WorkPacer &pacer)> loadReport;
         // The report just loaded, before its parse: the window keeps it as its report text.
-        std::function<void(const QStringList &report)> reportLoaded;
+        std::function<void(const TextLines &report)> reportLoaded;
         // The counter names of the rows a reset wrote: the items of the chart's value-axis lists.
         std::function<void(const QStringList &counterNames)> rowsReset;
         // A report's parse failed; the run goes on with the rows the parse wrote before it failed.
@@ -53,7 +57,9 @@ public:
 
     enum class Outcome { Done, Aborted };
 
-    DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks);
+    // `pumpIntervalMs`: how long the run works between two hand-backs to the window.
+    DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks,
+              int pumpIntervalMs = WorkPacer::defaultIntervalMs);
 
     // What the window asks before a run: "Please select files first." when the file list is empty,
     // otherwise "Start Parsing Sysmon Files?". True when the run may start.
@@ -71,7 +77,7 @@ private:
     void reset();
     bool digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly);
     void parseReport(const QString &path);
-    void handBack();
+    void showColumnsNowAndThen();
     int addReportColumn();
     void calculateAverages();
 
@@ -82,5 +88,7 @@ private:
     Ui &ui_;
     bool &abortFlag_;
     Hooks hooks_;
+    // One time budget for the whole run: loading, parsing and copying every report.
+    WorkPacer pacer_;
     QElapsedTimer tableShown_;
 };

@@ -80,7 +80,12 @@ void GridTable::setRows(int count)
     // Rows dropped here come back empty if the table grows again before the views hear of it.
     if (bulk() && count < publishedRows_)
         markAllDirty();
-    cells_.resize(std::size_t(count), std::vector<QString>(std::size_t(columns_)));
+    // Row by row: a bulk writer grows the table one row at a time, and resize() with a value would
+    // build and drop a spare row each time.
+    if (count < rows())
+        cells_.resize(std::size_t(count));
+    while (rows() < count)
+        cells_.emplace_back(std::size_t(columns_));
     clampCurrentCell();
     if (!bulk())
         publishSize();

@@ -3,6 +3,10 @@
 #include "FigureScanner.h"
 #include "TextSearch.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 namespace CounterLineReader {
 
 namespace {
@@ -26,7 +30,7 @@ qsizetype pastFigure(const FigureSpan &figure)
 
 bool hasFigureMark(const ReportLine &line, qsizetype from)
 {
-    return line.text.indexOf(u'.', from) >= 0 || TextSearch::indexOf(line.lower, notAvailable, from) >= 0;
+    return TextSearch::indexOf(line.text, u'.', from) >= 0 || line.indexOfAnyCase(notAvailable, from) >= 0;
 }
 
 // Where `value` is first written in the line from `from` on. A value the line does not hold is
@@ -58,8 +62,8 @@ void takeCountBetweenFigures(const ReportLine &line, CounterLine &result, qsizet
 void takePercentage(const ReportLine &line, CounterLine &result, qsizetype remainder)
 {
     auto &values = result.figures.values;
-    const qsizetype point = line.text.indexOf(u'.', remainder);
-    const qsizetype notAvailableAt = TextSearch::indexOf(line.lower, notAvailable, remainder);
+    const qsizetype point = TextSearch::indexOf(line.text, u'.', remainder);
+    const qsizetype notAvailableAt = line.indexOfAnyCase(notAvailable, remainder);
     if (point >= 0 && (notAvailableAt < 0 || point < notAvailableAt)) {
         const FigureSpan run = FigureScanner::runAround(line.text, remainder, point);
         values[3] = between(line.text, run.start, run.end + 2);
@@ -70,7 +74,7 @@ void takePercentage(const ReportLine &line, CounterLine &result, qsizetype remai
 
 bool mentionsAverage(const ReportLine &line, qsizetype remainder)
 {
-    return TextSearch::contains(line.lowerFrom(remainder), u"average");
+    return line.indexOfAnyCase(u"average"sv, remainder) >= 0;
 }
 
 } // namespace

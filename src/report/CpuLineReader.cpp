@@ -3,6 +3,10 @@
 #include "TextSearch.h"
 #include "common/TextRules.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 namespace CpuLineReader {
 
 namespace {
@@ -26,7 +30,7 @@ QStringView figureBefore(QStringView text, qsizetype from, qsizetype percent, qs
 // '%'. A rest without a '%' gives its first five characters and stays whole.
 QStringView nextPercentage(QStringView text, qsizetype &remainder, bool consume)
 {
-    const qsizetype percent = remainder < text.size() ? text.indexOf(u'%', remainder) : -1;
+    const qsizetype percent = TextSearch::indexOf(text, u'%', remainder);
     if (percent < 0)
         return TextRules::leftPiece(remainder < text.size() ? text.mid(remainder) : QStringView(), 5);
     const QStringView figure = figureBefore(text, remainder, percent);
@@ -45,7 +49,7 @@ CpuLine read(const ReportLine &line, bool skipSecond)
 
     // A line without any '%' has no entry name and writes no row; its rest is the whole line.
     qsizetype remainder = 0;
-    const qsizetype firstPercent = text.indexOf(u'%');
+    const qsizetype firstPercent = TextSearch::indexOf(text, u'%');
     if (firstPercent >= 0) {
         qsizetype figureStart = 0;
         values[0] = figureBefore(text, 0, firstPercent, &figureStart);
@@ -60,7 +64,7 @@ CpuLine read(const ReportLine &line, bool skipSecond)
     values[1] = nextPercentage(text, remainder, true);
     values[2] = nextPercentage(text, remainder, false);
 
-    result.endsBlock = TextSearch::contains(line.lowerFrom(remainder), u"average");
+    result.endsBlock = line.indexOfAnyCase(u"average"sv, remainder) >= 0;
     result.figures.remainderMentionsAverage = result.endsBlock;
     return result;
 }

@@ -25,8 +25,8 @@ FigureSpan next(const ReportLine &line, qsizetype from)
 {
     if (from >= line.text.size())
         return {};
-    const qsizetype point = line.text.indexOf(u'.', from);
-    const qsizetype notAvailable = TextSearch::indexOf(line.lower, notAvailableText, from);
+    const qsizetype point = TextSearch::indexOf(line.text, u'.', from);
+    const qsizetype notAvailable = line.indexOfAnyCase(notAvailableText, from);
     if (point >= 0 && (notAvailable < 0 || point < notAvailable))
         return runAround(line.text, from, point);
     if (notAvailable >= 0)

@@ -9,6 +9,9 @@
 #include "common/TextRules.h"
 
 #include <limits>
+#include <string_view>
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -19,14 +22,14 @@ constexpr QStringView headingHeaderFields[] = { u"Started",         u"Ended",
                                                 u"Server Name",     u"Run Date" };
 
 // A '.' or an "n/a" (letter case respected) marks a line that carries figures.
-bool hasFigureMark(QStringView line)
+bool hasFigureMark(const ReportLine &line)
 {
-    return line.contains(u'.') || TextSearch::contains(line, u"n/a");
+    return line.contains(u'.') || line.contains(u"n/a"sv);
 }
 
-bool hasRule(QStringView line)
+bool hasRule(const ReportLine &line)
 {
-    return TextSearch::contains(line, u"---") || TextSearch::contains(line, u"===");
+    return line.contains(u"---"sv) || line.contains(u"==="sv);
 }
 
 // The 1-based position of the first character that is not a space (a TAB counts as text).
@@ -65,27 +68,27 @@ void LineScan::handle(qsizetype index, QStringView line)
 {
     if (!isStartMarkerSeen(line))
         return;
-    if (TextSearch::contains(line, u"spinlock_"))
+    line_ = ReportLine(line);
+    if (line_.contains(u"spinlock_"sv))
         spinlocks_.record(line);
     if (line.endsWith(u'.'))
         return; // an explanatory sentence
-    fold(line);
     if (isAdviceText())
         return;
-    if (TextSearch::contains(line, u"ThreadPool")) {
+    if (line_.contains(u"ThreadPool"sv)) {
         state_.threadPoolHeading = TextRules::trimmed(line);
         state_.threaded = true;
         return;
     }
     if (isNoteInParentheses())
         return;
-    if (line.startsWith(u"---") && state_.candidatePending)
+    if (line.startsWith(u"---"sv) && state_.candidatePending)
         confirmSectionByUnderline();
     if (trimmedLength(line) < 2)
         return;
 
-    progress_.lineReached(index);
-    if (TextSearch::contains(line, u"Server Version")) {
+    progress_.lineReached(index, line);
+    if (line_.contains(u"Server Version"sv)) {
         writer_.headerField(line);
         return;
     }
@@ -93,7 +96,7 @@ void LineScan::handle(qsizetype index, QStringView line)
         headingLine();
         return;
     }
-    if (TextSearch::contains(line, u"per sec"))
+    if (line_.contains(u"per sec"sv))
         nameDevice();
     if (isDeviceLine())
         return;
@@ -102,11 +105,11 @@ void LineScan::handle(qsizetype index, QStringView line)
     endBlocksAtColumnHeadings();
     if (isWrappedText())
         return;
-    if (!hasFigureMark(line)) {
+    if (!hasFigureMark(line_)) {
         subheadingLine();
         return;
     }
-    if (hasRule(line))
+    if (hasRule(line_))
         return;
     if (state_.cpuBlock)
         cpuValueLine();
@@ -116,33 +119,22 @@ void LineScan::handle(qsizetype index, QStringView line)
 
 bool LineScan::isStartMarkerSeen(QStringView line)
 {
-    if (!state_.started && TextSearch::contains(line, u"Sybase Adaptive Server Enterprise"))
+    if (!state_.started && TextSearch::contains(line, u"Sybase Adaptive Server Enterprise"sv))
         state_.started = true;
     return state_.started;
-}
-
-void LineScan::fold(QStringView line)
-{
-    lower_.resize(line.size());
-    char16_t *out = reinterpret_cast<char16_t *>(lower_.data());
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char16_t c = line[i].unicode();
-        out[i] = (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-    }
-    line_ = { line, lower_ };
 }
 
 // Tuning advice ("- Consider decreasing ...", "Tuning Recommendations for ...") is no counter.
 bool LineScan::isAdviceText() const
 {
-    return line_.containsAnyCase(u"consider") || line_.containsAnyCase(u"recommendations");
+    return line_.containsAnyCase(u"consider"sv) || line_.containsAnyCase(u"recommendations"sv);
 }
 
 // Outside "Kernel Utilization" a line with '(' but no figures is a remark; inside it, such lines
 // are column headings of engine blocks ("Engine Utilization (Tick %)").
 bool LineScan::isNoteInParentheses() const
 {
-    return line_.contains(u'(') && state_.currentSection != u"Kernel Utilization" && !hasFigureMark(line_.text);
+    return line_.contains(u'(') && state_.currentSection != u"Kernel Utilization" && !hasFigureMark(line_);
 }
 
 void LineScan::confirmSectionByUnderline()
@@ -153,7 +145,7 @@ void LineScan::confirmSectionByUnderline()
 
 bool LineScan::isHeadingLine() const
 {
-    if (hasFigureMark(line_.text))
+    if (hasFigureMark(line_))
         return false;
     const QChar first = line_.text.front();
     return first != u' ' && first != u'=' && first != u'-';
@@ -173,7 +165,7 @@ void LineScan::headingLine()
     if (trimmedLength(line_.text) <= 2)
         return;
     state_.candidatePending = true;
-    state_.sectionCandidate = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
+    state_.sectionCandidate = textBefore(line_.text, line_.indexOf(u"per sec"sv));
 }
 
 // "Device:" is followed by the physical path and then by the logical name with the column
@@ -182,13 +174,13 @@ void LineScan::nameDevice()
 {
     if (!state_.devicePending)
         return;
-    state_.deviceName = textBefore(line_.text, TextSearch::indexOf(line_.text, u"per sec"));
+    state_.deviceName = textBefore(line_.text, line_.indexOf(u"per sec"sv));
     state_.devicePending = false;
 }
 
 bool LineScan::isDeviceLine()
 {
-    if (!line_.containsAnyCase(u"device:") && !state_.devicePending)
+    if (!line_.containsAnyCase(u"device:"sv) && !state_.devicePending)
         return false;
     state_.devicePending = true;
     return true;
@@ -199,9 +191,9 @@ bool LineScan::isDeviceLine()
 // the text before the keyword becomes the block's level 1.
 bool LineScan::startsCpuBlock()
 {
-    qsizetype keyword = TextSearch::indexOf(line_.lower, u"user busy");
-    if (keyword < 0 || !(line_.containsAnyCase(u"tick %") || line_.containsAnyCase(u"os %")))
-        keyword = TextSearch::indexOf(line_.lower, u"cpu busy");
+    qsizetype keyword = line_.indexOfAnyCase(u"user busy"sv);
+    if (keyword < 0 || !(line_.containsAnyCase(u"tick %"sv) || line_.containsAnyCase(u"os %"sv)))
+        keyword = line_.indexOfAnyCase(u"cpu busy"sv);
     if (keyword < 0)
         return false;
     state_.cpuBlock = true;
@@ -214,7 +206,7 @@ bool LineScan::startsCpuBlock()
 // device name that is still awaited.
 void LineScan::endBlocksAtColumnHeadings()
 {
-    if (line_.contains(u"per sec") || line_.contains(u"Average Runnable Tasks")) {
+    if (line_.contains(u"per sec"sv) || line_.contains(u"Average Runnable Tasks"sv)) {
         state_.cpuBlock = false;
         state_.devicePending = false;
     }
@@ -223,17 +215,17 @@ void LineScan::endBlocksAtColumnHeadings()
 // Continuation lines of the server version ("... /64-bit/FBO/ ...") and explanations ("i.e.").
 bool LineScan::isWrappedText() const
 {
-    return line_.contains(u"-bit") || line_.contains(u"i.e");
+    return line_.contains(u"-bit"sv) || line_.contains(u"i.e"sv);
 }
 
 void LineScan::subheadingLine()
 {
     SubsectionLevels &levels = state_.levels;
-    const bool rule = hasRule(line_.text);
+    const bool rule = hasRule(line_);
     if (rule && !levels.text(1).isEmpty() && !levels.text(2).isEmpty()) {
         // An underline below nested subheadings closes them; a cache stays open until the next
         // cache's own line.
-        if (!levels.level1IsCache() || line_.containsAnyCase(u"cache:"))
+        if (!levels.level1IsCache() || line_.containsAnyCase(u"cache:"sv))
             levels.clearFrom(1);
         return;
     }
@@ -242,7 +234,7 @@ void LineScan::subheadingLine()
 
     const int indent = indentOf(line_.text);
     clearLevelsByIndent(indent);
-    const QString heading = textBefore(line_.text, TextSearch::indexOf(line_.lower, u"per sec"));
+    const QString heading = textBefore(line_.text, line_.indexOfAnyCase(u"per sec"sv));
     for (int level = 1; level <= SubsectionLevels::count; ++level) {
         if (!levels.isFree(level))
             continue;
@@ -259,7 +251,7 @@ void LineScan::clearLevelsByIndent(int indent)
 {
     SubsectionLevels &levels = state_.levels;
     if (!levels.isFree(1) && indent <= levels.indent(1) &&
-        !(levels.level1IsCache() && !line_.containsAnyCase(u"cache:")))
+        !(levels.level1IsCache() && !line_.containsAnyCase(u"cache:"sv)))
         levels.clearFrom(1);
     for (int level = 2; level <= SubsectionLevels::count; ++level) {
         if (!levels.isFree(level) && indent <= levels.indent(level))
@@ -269,7 +261,7 @@ void LineScan::clearLevelsByIndent(int indent)
 
 void LineScan::cpuValueLine()
 {
-    const bool tickBlock = state_.threaded && TextSearch::contains(state_.levels.text(1), u"Tick");
+    const bool tickBlock = state_.threaded && TextSearch::contains(state_.levels.text(1), u"Tick"sv);
     const CpuLine cpu = CpuLineReader::read(line_, tickBlock);
     if (cpu.endsBlock)
         state_.cpuBlock = false;
@@ -295,8 +287,8 @@ void LineScan::clearLevelsByIndentOfValueLine(int indent)
     if (levels.isFree(1) || indent > levels.indent(1))
         return;
     const QString &level1 = levels.text(1);
-    const bool held = levels.level1IsCache() || TextSearch::contains(level1, u"Blocking Call Activity") ||
-        TextSearch::contains(level1, u"Average Runnable Tasks");
-    if (!held || line_.containsAnyCase(u"cache:"))
+    const bool held = levels.level1IsCache() || TextSearch::contains(level1, u"Blocking Call Activity"sv) ||
+        TextSearch::contains(level1, u"Average Runnable Tasks"sv);
+    if (!held || line_.containsAnyCase(u"cache:"sv))
         levels.clearFrom(1);
 }

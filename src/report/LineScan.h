@@ -24,7 +24,6 @@ public:
 
 private:
     bool isStartMarkerSeen(QStringView line);
-    void fold(QStringView line);
     bool isAdviceText() const;
     bool isNoteInParentheses() const;
     void confirmSectionByUnderline();
@@ -46,6 +45,5 @@ private:
     SpinlockSummary &spinlocks_;
     ParseProgress &progress_;
     RowWriter writer_;
-    QString lower_;
     ReportLine line_;
 };

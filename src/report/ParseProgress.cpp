@@ -4,11 +4,12 @@
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
-ParseProgress::ParseProgress(Ui &ui, GridTable &sections, const QStringList &lines, int pumpIntervalMs) :
-    ui_(ui), sections_(sections), lines_(lines), pumpIntervalMs_(pumpIntervalMs)
-{
-    clock_.start();
-}
+ParseProgress::ParseProgress(WorkPacer &pacer, Ui &ui, GridTable &sections, qsizetype lineCount) :
+    pacer_(pacer), ui_(ui), sections_(sections), lineCount_(lineCount), beforeHandBack_(pacer, [this] {
+        showLatest();
+        sections_.publish();
+    })
+{ }
 
 void ParseProgress::showLatest()
 {
@@ -17,15 +18,7 @@ void ParseProgress::showLatest()
     shown_ = latest_;
     ui_.setStatus(StatusPanel::Progress,
                   QStringLiteral("Metrics ") % QString::number(latest_) % QStringLiteral(" of ") %
-                      QString::number(lines_.size()));
+                      QString::number(lineCount_));
     ui_.setStatus(StatusPanel::Messages,
-                  QStringLiteral("Parsing:  ") % TextRules::leftPiece(lines_[latest_], 20) % QStringLiteral("..."));
-}
-
-void ParseProgress::pump()
-{
-    showLatest();
-    sections_.publish();
-    ui_.pumpEvents();
-    clock_.restart();
+                  QStringLiteral("Parsing:  ") % TextRules::leftPiece(latestLine_, 20) % QStringLiteral("..."));
 }

@@ -1,47 +1,42 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QStringList>
+#include "common/WorkPacer.h"
+
+#include <QStringView>
 
 class GridTable;
 class Ui;
 
-// Keeps the window alive during a parse without paying for it on every line: control goes back to
-// the window (repaint, Esc) about every 25 ms, and the status bar then shows the progress texts of
-// the latest line that reached them, so the texts left at the end are those a per-line update
-// would leave. Right before each hand-back the section table tells its views of the rows so far.
+// The status texts of a parse on top of the command's pacer. The line handling notes each line
+// that reaches the status step; the texts are written only when the pacer hands control back to
+// the window, and at the end, so that the texts left are those a per-line update would leave:
+// "Metrics i of n" and "Parsing:  " + the line's first 20 characters + "...". Right before each
+// hand-back the section table also tells its views of the rows so far.
 class ParseProgress
 {
 public:
-    ParseProgress(Ui &ui, GridTable &sections, const QStringList &lines, int pumpIntervalMs);
+    ParseProgress(WorkPacer &pacer, Ui &ui, GridTable &sections, qsizetype lineCount);
 
     // Called before every line; hands control to the window when the time budget is spent.
-    void beforeLine()
-    {
-        if (++linesSinceClock_ < linesPerClockReading)
-            return;
-        linesSinceClock_ = 0;
-        if (clock_.elapsed() >= pumpIntervalMs_)
-            pump();
-    }
+    void beforeLine() { pacer_.tick(); }
 
-    // The line at `index` has reached the status step: "Metrics i of n", "Parsing:  ...".
-    void lineReached(qsizetype index) { latest_ = index; }
+    // The line at `index` has reached the status step. `line` stays valid until the parse ends.
+    void lineReached(qsizetype index, QStringView line)
+    {
+        latest_ = index;
+        latestLine_ = line;
+    }
 
     // Writes the status texts of the latest line, if they are not showing yet.
     void showLatest();
 
 private:
-    static constexpr int linesPerClockReading = 32;
-
-    void pump();
-
+    WorkPacer &pacer_;
     Ui &ui_;
     GridTable &sections_;
-    const QStringList &lines_;
-    const int pumpIntervalMs_;
-    QElapsedTimer clock_;
-    int linesSinceClock_ = 0;
+    const qsizetype lineCount_;
     qsizetype latest_ = -1;
+    QStringView latestLine_;
     qsizetype shown_ = -1;
+    WorkPacer::Hook beforeHandBack_;
 };

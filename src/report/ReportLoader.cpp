@@ -5,9 +5,9 @@
 
 namespace ReportLoader {
 
-QStringList load(const QString &path)
+TextLines load(const QString &path, FileKinds kinds, WorkPacer *pacer)
 {
-    return TextFile::read(path, maxReportBytes).lines;
+    return TextFile::readLines(path, maxReportBytes, kinds, pacer);
 }
 
 QString loadedStatus(const QString &path)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/FileKinds.h"
+#include "common/TextLines.h"
+
 #include <QString>
-#include <QStringList>
+
+class WorkPacer;
 
 // Puts a report file into report text: read whole, decoded by its byte-order mark or its bytes,
 // split at CR LF, LF or CR, no empty last line from a final line break.
@@ -11,9 +15,10 @@ namespace ReportLoader {
 // would hold the window for many seconds and take gigabytes, so it is refused.
 inline constexpr qint64 maxReportBytes = 64 * 1024 * 1024;
 
-// Throws Failure with a message for the user when the file cannot be opened or read, or is larger
-// than maxReportBytes.
-QStringList load(const QString &path);
+// Throws Failure with a message for the user when the file cannot be opened or read, is not of
+// `kinds` (the window takes regular files only), or is larger than maxReportBytes. The pacer, when
+// given, is ticked while a large file is read, decoded and split.
+TextLines load(const QString &path, FileKinds kinds = FileKinds::RegularOnly, WorkPacer *pacer = nullptr);
 
 // "Loaded ..." followed by the last 31 characters of the path.
 QString loadedStatus(const QString &path);

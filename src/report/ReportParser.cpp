@@ -6,43 +6,51 @@
 #include "ParseProgress.h"
 #include "SectionRows.h"
 #include "SpinlockSummary.h"
+#include "common/TextLines.h"
 #include "common/Ui.h"
+#include "common/WorkPacer.h"
 #include "grid/GridTable.h"
 
 ReportParser::ReportParser(GridTable &sections, CategoryLists &lists, Ui &ui, bool &abortFlag) :
-    sections_(sections), lists_(lists), ui_(ui), abortFlag_(abortFlag)
+    sections_(sections), lists_(lists), ui_(ui), abortFlag_(abortFlag), pumpIntervalMs_(WorkPacer::defaultIntervalMs)
 { }
 
-void ReportParser::run(const QStringList &reportLines)
+void ReportParser::run(const TextLines &report)
+{
+    WorkPacer pacer(ui_, pumpIntervalMs_);
+    run(report, pacer);
+}
+
+void ReportParser::run(const TextLines &report, WorkPacer &pacer)
 {
     abortFlag_ = false;
     // The views hear of the rows only when the parse hands control to the window, and at its end:
     // the batch tells them as it closes, before a failure reaches the caller.
     GridTable::BulkUpdate batch(sections_);
-    ParseProgress progress(ui_, sections_, reportLines, pumpIntervalMs_);
+    ParseProgress progress(pacer, ui_, sections_, report.count());
     try {
-        parse(reportLines, progress);
+        parse(report, progress);
     } catch (...) {
         progress.showLatest();
         throw;
     }
 }
 
-void ReportParser::parse(const QStringList &reportLines, ParseProgress &progress)
+void ReportParser::parse(const TextLines &report, ParseProgress &progress)
 {
     lists_.clear();
     SectionRows rows(sections_);
     rows.reset();
     SpinlockSummary spinlocks;
 
-    if (reportLines.size() >= 2) {
+    if (report.count() >= 2) {
         LineScan scan(rows, spinlocks, progress);
-        const qsizetype lineCount = reportLines.size();
-        for (qsizetype index = 0; index < lineCount; ++index) {
+        qsizetype index = 0;
+        for (QStringView line : report) {
             if (abortFlag_)
                 break;
             progress.beforeLine();
-            scan.handle(index, reportLines[index]);
+            scan.handle(index++, line);
         }
         progress.showLatest();
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
 class GridTable;
 class ParseProgress;
+class TextLines;
 class Ui;
+class WorkPacer;
 struct CategoryLists;
 
 // "&Parse Sections": turns the lines of one Sysmon report into the section table and the category
@@ -23,17 +23,21 @@ public:
     // have been told of them, and the status bar shows the texts of the latest line that reached
     // them. The caller reports the failure (the window's error box, the command line's standard
     // error) and, where it parses many reports, may go on with the next one.
-    void run(const QStringList &reportLines);
+    //
+    // Hands control back to the window through a pacer of its own, or through the caller's, so
+    // that a command parsing many reports keeps one time budget across them.
+    void run(const TextLines &report);
+    void run(const TextLines &report, WorkPacer &pacer);
 
-    // How long the parse works between two hand-backs to the window (25 ms unless set).
+    // How long a parse with a pacer of its own works between two hand-backs (25 ms unless set).
     void setPumpInterval(int milliseconds) { pumpIntervalMs_ = milliseconds; }
 
 private:
-    void parse(const QStringList &reportLines, ParseProgress &progress);
+    void parse(const TextLines &report, ParseProgress &progress);
 
     GridTable &sections_;
     CategoryLists &lists_;
     Ui &ui_;
     bool &abortFlag_;
-    int pumpIntervalMs_ = 25;
+    int pumpIntervalMs_;
 };

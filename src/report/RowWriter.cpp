@@ -6,6 +6,10 @@
 #include "TextSearch.h"
 #include "common/TextRules.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 using namespace SectionTableLayout;
 
 namespace {
@@ -42,7 +46,7 @@ void RowWriter::substituteLevel1()
 QString RowWriter::subsectionPath() const
 {
     const QString &path = state_.levels.path();
-    if (state_.deviceName.isEmpty() || !TextRules::containsAnyCase(state_.currentSection, u"disk"))
+    if (state_.deviceName.isEmpty() || !TextRules::containsAnyCase(state_.currentSection, u"disk"sv))
         return path;
     return state_.deviceName % u'.' % path;
 }
@@ -71,7 +75,7 @@ void RowWriter::shortRow(const RowFigures &figures)
     substituteLevel1();
     rows_.writeTrimmed(SubSection1, subsectionPath());
     rows_.writeTrimmed(SubSection2, entryName);
-    if (TextSearch::contains(entryName, u"Server Summary"))
+    if (TextSearch::contains(entryName, u"Server Summary"sv))
         state_.threadPoolHeading.clear();
     writeFigures(figures, figures.remainderMentionsAverage);
     rows_.advance();
@@ -91,9 +95,9 @@ void RowWriter::generalRow(RowFigures figures)
     // A thread pool names the rows of its own block in "Kernel Utilization" only: the server
     // summary, an "... Activity" block and every other section end it.
     const QString &level1 = state_.levels.text(1);
-    if (TextSearch::contains(entryName, u"Server Summary") || TextSearch::contains(level1, u"Activity"))
+    if (TextSearch::contains(entryName, u"Server Summary"sv) || TextSearch::contains(level1, u"Activity"sv))
         state_.threadPoolHeading.clear();
-    if (TextSearch::contains(level1, u"Average Runnable Tasks")) {
+    if (TextSearch::contains(level1, u"Average Runnable Tasks"sv)) {
         // Its figures are run queue lengths over 1, 5 and 15 minutes, not CPU shares.
         state_.levels.setText(1, averageRunnableTasks);
         state_.cpuBlock = false;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "SectionTableLayout.h"
+
 #include <QString>
 #include <QStringView>
+
+#include <array>
 
 class GridTable;
 
@@ -35,4 +39,5 @@ public:
 private:
     GridTable &sections_;
     int cursor_ = 1;
+    std::array<QString, SectionTableLayout::columnCount> lastWritten_;
 };

@@ -9,6 +9,10 @@
 #include "common/TextRules.h"
 #include "grid/GridTable.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 namespace {
 
 // The word after the name tells the kind of figure by its beginning: "spinlock_p" grabs,
@@ -99,7 +103,7 @@ int SpinlockSummary::indexOf(const QString &name)
 
 void SpinlockSummary::record(QStringView line)
 {
-    const qsizetype wordAt = TextSearch::indexOf(line, u"spinlock_");
+    const qsizetype wordAt = TextSearch::indexOf(line, u"spinlock_"sv);
     if (wordAt < 0)
         return;
     // The name ends one separator character before the kind word.

@@ -2,6 +2,10 @@
 
 #include "common/TextRules.h"
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 void SubsectionLevels::set(int level, const QString &text, int indent)
 {
     Level &l = levels_[std::size_t(level - 1)];
@@ -30,7 +34,7 @@ void SubsectionLevels::clearFrom(int from)
 
 bool SubsectionLevels::level1IsCache() const
 {
-    return TextRules::containsAnyCase(levels_[0].text, u"cache:");
+    return TextRules::containsAnyCase(levels_[0].text, u"cache:"sv);
 }
 
 const QString &SubsectionLevels::path() const

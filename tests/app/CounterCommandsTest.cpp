@@ -5,6 +5,7 @@
 #include "TfmQuorvel.h"
 #include "WindowTestRun.h"
 
+#include "common/TextLines.h"
 #include "counters/CounterSetFile.h"
 #include "report/ReportParser.h"
 
@@ -90,7 +91,7 @@ struct Running : WindowRun
     // The section table as a parse leaves it, without the parse button.
     void parse(const QStringList &lines)
     {
-        ReportParser(sections, window.categoryLists, window.ui(), window.abortFlag()).run(lines);
+        ReportParser(sections, window.categoryLists, window.ui(), window.abortFlag()).run(TextLines(lines));
         control<SetupCountersPanel>(u"paSetupCounters"_s)->setCategoryItems(window.categoryLists);
     }
 

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(r.control<QComboBox>(u"cbSubCategory2"_s)->currentIndex(), -1);
 
         // The report's last line, "End of Report", is the last to reach the progress texts.
-        const int lineCount = int(ReportLoader::load(report).size());
+        const int lineCount = int(ReportLoader::load(report).count());
         QCOMPARE(r.status(0), u"Metrics %1 of %2"_s.arg(lineCount - 1).arg(lineCount));
         QCOMPARE(r.status(1), u"Single File Parsed"_s);
         QCOMPARE(r.status(2), ReportLoader::loadedStatus(report));
@@ -169,7 +169,7 @@ private slots:
         Running &r = start();
         QVERIFY(QTest::qWaitForWindowActive(&r.window));
         const QStringList report = longReport(longReportCounters);
-        r.window.replaceReportLines(report);
+        r.window.replaceReportLines(TextLines(report));
         r.window.abortFlag() = true; // a stale Esc from before the parse does not stop it
         // The button greys out during the parse and gets the focus back afterwards.
         auto *parseButton = r.button(u"btDivideIntoSubs"_s);
@@ -228,7 +228,7 @@ private slots:
     {
         Running &r = start();
         QVERIFY(QTest::qWaitForWindowActive(&r.window));
-        r.window.replaceReportLines(longReport(longReportCounters));
+        r.window.replaceReportLines(TextLines(longReport(longReportCounters)));
         const QStringList refused = { u"btOpenLoadSysmonFile"_s, u"btOpenSysmonFile"_s, u"btDivideIntoSubs"_s,
                                       u"btShowSysmon"_s, u"btDigest"_s };
         QList<std::shared_ptr<QSignalSpy>> clicks;
@@ -295,7 +295,7 @@ private slots:
                              u"  "_s + wide };
         for (int i = 0; i < 20; ++i)
             report << u"    Counter %1            1.5           2.5          %1       4.5 %"_s.arg(i);
-        r.window.replaceReportLines(report);
+        r.window.replaceReportLines(TextLines(report));
         r.parse();
 
         // The cells and the box entry keep the whole text; only what is drawn is cut.
@@ -312,7 +312,7 @@ private slots:
     {
         Running &r = start();
         const QStringList report = longReport(longReportCounters);
-        r.window.replaceReportLines(report);
+        r.window.replaceReportLines(TextLines(report));
         r.atFirstHandBack([&] { r.window.close(); });
         r.parse();
 

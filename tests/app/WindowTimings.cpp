@@ -74,7 +74,7 @@ QString writeLongLine(const QTemporaryDir &dir, int megabytes)
 void measureLoad(TfmQuorvel &window, const QString &path)
 {
     auto *memo = window.findChild<ReportMemo *>(QStringLiteral("meSysmon"));
-    QStringList lines;
+    TextLines lines;
     try {
         report("read and split the file", millisecondsOf([&] { lines = ReportLoader::load(path); }));
     } catch (const Failure &failure) {
@@ -112,7 +112,7 @@ void measureWideParse(TfmQuorvel &window, int megabytes)
     for (int i = 0; i < 1000; ++i)
         lines << QStringLiteral("    Counter %1            1.5           2.5          %1       4.5 %").arg(i);
     std::printf("a subheading of %d MB over 1000 counter lines\n", megabytes);
-    window.replaceReportLines(lines);
+    window.replaceReportLines(TextLines(lines));
 
     auto *sections = window.findChild<GridView *>(QStringLiteral("sgSysmonSections"));
     auto *parse = window.findChild<QPushButton *>(QStringLiteral("btDivideIntoSubs"));

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -70,6 +72,47 @@ TEST(TextFile, ByteOrderMarksSelectTheEncodingAndAreRemoved)
     EXPECT_EQ(found, TextEncoding::Utf8);
 }
 
+// A large file is decoded in parts of 4 MB, each on its own: whatever stands where one part ends
+// (a character of several bytes, a surrogate pair, a second byte-order mark), the text is the one
+// a decoder of the whole file gives.
+TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
+{
+    constexpr qsizetype part = 4 * 1024 * 1024;
+    // ASCII text with `middle` from byte `at` of the text on (after the mark, if any).
+    const auto asciiWith = [](qsizetype at, const QByteArray &middle, const char *mark = "") {
+        QByteArray bytes(part + 1000, 'a');
+        return bytes.replace(at, middle.size(), middle).prepend(mark);
+    };
+    const auto utf16 = [](const QString &text, bool bigEndian) {
+        QStringEncoder encoder(bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE);
+        QByteArray bytes = encoder(text);
+        return bytes.prepend(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    };
+    const QString pairAcross = QString(part / 2 - 1, u'x') + QString::fromUcs4(U"\U0001F600") + u'y';
+    const QString markAtStart = QString(part / 2, u'x') + QChar(0xFEFF) + u'y';
+    const std::pair<const char *, QByteArray> files[] = {
+        { "UTF-8, a character of two bytes across, nothing ASCII near",
+          QByteArray("\xC3\xA4").repeated(part / 2 + 500).prepend("a") },
+        { "UTF-8, a character of four bytes across", asciiWith(part - 2, "\xF0\x9F\x98\x80") },
+        { "UTF-8 with a mark, a second mark where a part begins", asciiWith(part, "\xEF\xBB\xBF", "\xEF\xBB\xBF") },
+        { "UTF-16 LE, a surrogate pair across", utf16(pairAcross, false) },
+        { "UTF-16 BE, a surrogate pair across", utf16(pairAcross, true) },
+        { "UTF-16 LE, a second mark where a part begins", utf16(markAtStart, false) },
+    };
+    for (const auto &[name, bytes] : files) {
+        TextEncoding found {};
+        const QString decoded = TextFile::decode(bytes, &found);
+        const qsizetype mark = found == TextEncoding::Utf8 ? 0 : found == TextEncoding::Utf8WithMark ? 3 : 2;
+        QStringDecoder whole(found == TextEncoding::Utf16BE       ? QStringConverter::Utf16BE
+                                 : found == TextEncoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                  : QStringConverter::Utf8,
+                             QStringConverter::Flag::Stateless);
+        const QString expected = whole(QByteArrayView(bytes).sliced(mark));
+        EXPECT_FALSE(whole.hasError()) << name;
+        EXPECT_TRUE(decoded == expected) << name;
+    }
+}
+
 TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
 {
     TextEncoding found {};
@@ -77,16 +120,28 @@ TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
     EXPECT_EQ(found, TextEncoding::Windows1252);
 }
 
-TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
+TEST(TextLines, SplitAtEveryKindOfLineEndAndKeepTheLinesAsTheyWere)
 {
-    const QStringList expected { QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b") };
-    EXPECT_EQ(TextFile::splitLines(u"a\r\n\r\nb\r\n"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\n\nb\n"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\r\rb"), expected);
-    EXPECT_EQ(TextFile::splitLines(u"a\n\rb"), expected); // LF then a lone CR: two breaks
-    EXPECT_TRUE(TextFile::splitLines(u"").isEmpty());
-    EXPECT_EQ(TextFile::splitLines(u"\n"), QStringList { QString() });
-    EXPECT_EQ(TextFile::splitLines(u"a\n\n"), (QStringList { QStringLiteral("a"), QString() }));
+    const QStringList aEmptyB { QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b") };
+    const std::pair<QString, QStringList> cases[] = {
+        { QStringLiteral("a\r\n\r\nb\r\n"), aEmptyB },
+        { QStringLiteral("a\n\nb\n"), aEmptyB },
+        { QStringLiteral("a\r\rb"), aEmptyB },
+        { QStringLiteral("a\n\rb"), aEmptyB }, // LF then a lone CR: two breaks
+        { QString(), {} },
+        { QStringLiteral("\n"), { QString() } },
+        { QStringLiteral("\r"), { QString() } },
+        { QStringLiteral("a\n\n"), { QStringLiteral("a"), QString() } },
+        { QStringLiteral("\r\n\r"), { QString(), QString() } },
+        { QStringLiteral(" x \t\r\n"), { QStringLiteral(" x \t") } },
+    };
+    for (const auto &[text, expected] : cases) {
+        const TextLines lines = TextLines::fromText(text);
+        EXPECT_EQ(lines.toStringList(), expected) << text.toStdString();
+        EXPECT_EQ(lines.count(), expected.size()) << text.toStdString();
+        EXPECT_EQ(lines, TextLines(expected)) << text.toStdString();
+        EXPECT_EQ(std::distance(lines.begin(), lines.end()), expected.size()) << text.toStdString();
+    }
 }
 
 TEST(TextFile, ReadingAMissingFileFailsWithItsPath)
@@ -108,7 +163,7 @@ TEST(TextFile, AFileAboveTheSizeLimitIsRefusedWithoutReadingItAll)
     EXPECT_THROW(TextFile::read(path, 15), Failure);
     // A device without an end must fail, not fill the memory.
     if (QFile::exists(QStringLiteral("/dev/zero"))) {
-        EXPECT_THROW(TextFile::read(QStringLiteral("/dev/zero"), 1024), Failure);
+        EXPECT_THROW(TextFile::read(QStringLiteral("/dev/zero"), 1024, FileKinds::Any), Failure);
     }
 }
 

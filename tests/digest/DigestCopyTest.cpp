@@ -1,4 +1,5 @@
 #include "digest/DigestCopy.h"
+#include "DigestCopyReference.h"
 #include "common/TextRules.h"
 #include "digest/CounterNameIndex.h"
 #include "digest/DigestReset.h"
@@ -10,43 +11,6 @@
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-bool blank(const QString &field)
-{
-    return TextRules::isBlankText(field);
-}
-
-// The copy done the slow, literal way: every section row against every digest row with substring
-// tests, later matches overwriting earlier ones.
-void copyTestingEveryPair(GridTable &digest, const GridTable &sections)
-{
-    static const QStringList spinlockTypes { u"Waits"_s,   u"Spins"_s,     u"Grabs"_s,
-                                             u"% Contn"_s, u"Spin/Wait"_s, u"Fields"_s };
-    for (int s = 1; s < sections.rows(); ++s) {
-        const QStringList fields { sections.cell(0, s), sections.cell(1, s), sections.cell(2, s) };
-        if (std::all_of(fields.begin(), fields.end(), blank))
-            continue;
-        for (int d = 1; d < digest.rows(); ++d) {
-            const auto passes = [&](const QString &f) {
-                return blank(f) || digest.cell(1, d).contains(u'[' + f + u']');
-            };
-            if (!std::all_of(fields.begin(), fields.end(), passes))
-                continue;
-            const QString &type = digest.cell(2, d);
-            int column = -1;
-            if (fields[0] == u"Spinlocks"_s && spinlockTypes.contains(type))
-                column = 3 + int(spinlockTypes.indexOf(type));
-            for (int c = sections.columns() - 1; c >= 0 && fields[0] != u"Spinlocks"_s; --c)
-                column = TextRules::equalsAnyCase(sections.cell(c, 0), type) ? c : column;
-            digest.setCell(4, 0, u"t"_s);
-            digest.setCell(4, d, column < 0 ? u"-1"_s : sections.cell(column, s));
-        }
-    }
-}
-
-} // namespace
 
 TEST(DigestCopy, IndexedCopyEqualsTestingEveryPair)
 {
@@ -115,7 +79,7 @@ TEST(DigestCopy, IndexedCopyEqualsTestingEveryPair)
             ASSERT_FALSE(DigestCopy::copyReport(indexed, 4, *sections, index, u"t"_s, abortFlag)); // writes nothing
             abortFlag = false;
             ASSERT_TRUE(DigestCopy::copyReport(indexed, 4, *sections, index, u"t"_s, abortFlag));
-            copyTestingEveryPair(literal, *sections);
+            DigestCopyReference::copyTestingEveryPair(literal, *sections);
             for (int r = 0; r < indexed.rows(); ++r)
                 ASSERT_EQ(indexed.cell(4, r), literal.cell(4, r)) << "round " << round << ", digest row " << r;
         }

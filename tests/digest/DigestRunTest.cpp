@@ -44,7 +44,7 @@ struct Workbench
     DigestRun::Outcome run(const QStringList &paths, bool append)
     {
         DigestRun::Hooks hooks;
-        hooks.loadReport = [this](const QString &path) {
+        hooks.loadReport = [this](const QString &path, WorkPacer &) {
             loaded << path;
             return ReportLoader::load(path);
         };
@@ -54,7 +54,8 @@ struct Workbench
         hooks.reportDone = [this](int reports, int) {
             done << reports;
         };
-        DigestRun digestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks));
+        // Control goes back to the window at every chance, so a test can press Esc between reports.
+        DigestRun digestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks), 0);
         return digestRun.run(paths, { .append = append, .timeOnly = true });
     }
 

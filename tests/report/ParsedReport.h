@@ -2,6 +2,7 @@
 
 #include "ScriptedUi.h"
 #include "common/CommandGuard.h"
+#include "common/TextLines.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -30,11 +31,12 @@ struct ParsedReport
     int pumpIntervalMs = 25;
     Outcome outcome;
 
-    const Outcome &parse(const QStringList &reportLines)
+    const Outcome &parse(const QStringList &reportLines) { return parse(TextLines(reportLines)); }
+    const Outcome &parse(const TextLines &report)
     {
         ReportParser parser(sections, lists, ui, abortFlag);
         parser.setPumpInterval(pumpIntervalMs);
-        const std::optional<QString> failure = CommandGuard::failureOf([&] { parser.run(reportLines); });
+        const std::optional<QString> failure = CommandGuard::failureOf([&] { parser.run(report); });
         outcome = { failure.has_value(), failure.value_or(QString()) };
         return outcome;
     }

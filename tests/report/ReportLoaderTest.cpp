@@ -1,5 +1,7 @@
 #include "report/ReportLoader.h"
+#include "ScriptedUi.h"
 #include "common/Failure.h"
+#include "common/WorkPacer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,10 +21,27 @@ TEST(ReportLoader, LineEndsAndFinalBreakDoNotChangeTheLines)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    EXPECT_EQ(ReportLoader::load(crlf), (QStringList { QStringLiteral("Kernel"), QStringLiteral("------") }));
+    EXPECT_EQ(ReportLoader::load(crlf).toStringList(),
+              (QStringList { QStringLiteral("Kernel"), QStringLiteral("------") }));
     EXPECT_EQ(ReportLoader::load(lf), ReportLoader::load(crlf));
     EXPECT_TRUE(ReportLoader::load(empty).isEmpty());
     EXPECT_THROW(ReportLoader::load(dir.filePath(QStringLiteral("vanished.txt"))), Failure);
+}
+
+// Reading, decoding and splitting a report of many megabytes each take long enough to be felt: the
+// loader hands control back between their parts.
+TEST(ReportLoader, ALargeReportIsLoadedOnTheTimeBudget)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.write(QByteArray("  Engine 0    1.5    2.5    3    4.5 %\r\n").repeated(300'000)) > 0);
+    file.close();
+    ScriptedUi ui;
+    WorkPacer pacer(ui, 0);
+    EXPECT_EQ(ReportLoader::load(path, FileKinds::RegularOnly, &pacer).count(), 300'000);
+    EXPECT_GE(ui.pumps, 6); // 3 parts read, then decoded, then 3 parts of lines
 }
 
 TEST(ReportLoader, StatusShowsTheLast31Characters)

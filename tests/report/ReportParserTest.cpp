@@ -144,7 +144,7 @@ TEST(ReportParser, BadInputNeitherCrashesNorHangs)
     for (int i = 0; i < 20000; ++i)
         binary.append(char((i * 7919) % 256));
     ParsedReport garbage;
-    garbage.parse(QStringList { title } + TextFile::splitLines(TextFile::decode(binary)));
+    garbage.parse(QStringList { title } + TextLines::fromText(TextFile::decode(binary)).toStringList());
     EXPECT_FALSE(garbage.outcome.failed);
 
     // Lines of a megabyte: a counter, a CPU line, a heading and a subheading.
