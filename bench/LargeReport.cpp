@@ -27,7 +27,8 @@ QStringList spinlockLines(int spinlocks, int seed)
     QStringList out;
     for (int s = 0; s < spinlocks; ++s) {
         const QString name = QStringLiteral("Resource->spin_%1").arg(s);
-        for (const QString &kind : { QStringLiteral("spinlock_p"), QStringLiteral("spinlock_w"), QStringLiteral("spinlock_s") })
+        for (const QString &kind :
+             { QStringLiteral("spinlock_p"), QStringLiteral("spinlock_w"), QStringLiteral("spinlock_s") })
             out << ReportLines::spinlockLine(name, kind, (seed + s) % 997);
     }
     return out;

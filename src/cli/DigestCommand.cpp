@@ -125,8 +125,8 @@ int DigestCommand::run(std::FILE *out, std::FILE *errors)
     TextEncoding encoding = TextEncoding::Utf8;
     QStringList reports = reports_;
     const std::optional<QString> inputFailure = CommandGuard::failureOf([&] {
-        encoding = TextFile::writeEncodingFor(
-            CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
+        encoding =
+            TextFile::writeEncodingFor(CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         if (!filesFrom_.isEmpty())
             reports += listedReports(filesFrom_);
         CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });

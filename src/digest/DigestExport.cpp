@@ -7,12 +7,9 @@
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 
-
 namespace DigestExport {
 
-namespace {
-
-} // namespace
+namespace { } // namespace
 
 QStringList lines(const GridTable &digest, bool swapAxes, const QString &delimiter)
 {
