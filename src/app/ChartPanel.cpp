@@ -75,6 +75,8 @@ void ChartPanel::setValueAxisItems(const QStringList &counterNames)
 void ChartPanel::setValueAxis2Text(const QString &counterName)
 {
     cbValueAxis2->setEditText(counterName);
+    // A counter name is longer than the box: its beginning (the section) tells the rows apart.
+    cbValueAxis2->lineEdit()->setCursorPosition(0);
 }
 
 QString ChartPanel::valueAxisText() const
