@@ -3,10 +3,10 @@
 #include "DigestPanel.h"
 #include "SetupCountersPanel.h"
 
+#include "CounterCommandNames.h"
 #include "common/CommandGuard.h"
 #include "common/TextFile.h"
 #include "counters/CategorySelection.h"
-#include "counters/CounterCommandNames.h"
 #include "counters/CounterFinder.h"
 #include "counters/CounterSelection.h"
 #include "counters/CounterSetExport.h"
@@ -96,7 +96,9 @@ void CounterCommands::btSaveCountersClick()
 // "LoadCountersFromIniFile".
 void CounterCommands::btLoadCountersClick()
 {
-    if (const auto found = CounterSetFile::loadCounters(work_.sgSysmonCounters, work_.ui))
+    if (const auto found =
+            CounterSetFile::loadCounters(work_.sgSysmonCounters, work_.ui, errorName(CounterCommandNames::loadCounters),
+                                         errorName(CounterCommandNames::loadDefaultCounters)))
         work_.counterFileEncoding = *found;
 }
 

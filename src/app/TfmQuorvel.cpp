@@ -2,6 +2,7 @@
 
 #include "BusyGuard.h"
 #include "ChartCommands.h"
+#include "CounterCommandNames.h"
 #include "CounterCommands.h"
 #include "DigestCommands.h"
 #include "DigestPanel.h"
@@ -252,7 +253,8 @@ void TfmQuorvel::tabControlsChange()
 
 void TfmQuorvel::LoadCountersFromIniFile()
 {
-    if (const auto found = CounterSetFile::loadDefault(sgSysmonCounters, ui()))
+    if (const auto found = CounterSetFile::loadDefault(sgSysmonCounters, ui(),
+                                                       QString::fromUtf16(CounterCommandNames::loadDefaultCounters)))
         counterFileEncoding = *found;
 }
 

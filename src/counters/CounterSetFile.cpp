@@ -1,6 +1,5 @@
 #include "CounterSetFile.h"
 
-#include "CounterCommandNames.h"
 #include "CounterSet.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
@@ -116,11 +115,11 @@ void save(const GridTable &counters, const QString &path, TextEncoding encoding)
     TextFile::write(path, linesOf(counters), encoding);
 }
 
-std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui)
+std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui, const QString &errorName)
 {
     const QString path = QString::fromUtf16(defaultFileName);
     std::optional<TextEncoding> found;
-    CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadDefaultCounters), [&] {
+    CommandGuard::run(ui, errorName, [&] {
         if (!QFileInfo::exists(path))
             return;
         found = load(counters, path);
@@ -138,18 +137,18 @@ void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui)
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Counters Exported to ") % path);
 }
 
-std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui)
+std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui, const QString &copyErrorName,
+                                         const QString &loadErrorName)
 {
     const QString picked = ui.openFiles(false, std::nullopt).value(0);
     if (!picked.isEmpty()) {
         // Reloading the old default after a failed copy would pass off the user's pick as loaded
         // and throw away the counters on screen; both stay as they were instead.
-        const bool copied = CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::loadCounters),
-                                              [&] { replaceDefaultWith(picked); });
+        const bool copied = CommandGuard::run(ui, copyErrorName, [&] { replaceDefaultWith(picked); });
         if (!copied)
             return std::nullopt;
     }
-    return loadDefault(counters, ui);
+    return loadDefault(counters, ui, loadErrorName);
 }
 
 } // namespace CounterSetFile

@@ -46,9 +46,9 @@ void save(const GridTable &counters, const QString &path, TextEncoding encoding)
 
 // Loads `SysmonCounters.ini` from the working folder at start-up and after Load Counters: no file
 // leaves the counter set alone without a message; otherwise "Counters Loaded from
-// SysmonCounters.ini", or the error box of "LoadCountersFromIniFile". Runs its own guard. Returns
-// the encoding the file was found in, or nothing when no file was loaded.
-std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui);
+// SysmonCounters.ini", or the error box named `errorName`. Runs its own guard. Returns the encoding
+// the file was found in, or nothing when no file was loaded.
+std::optional<TextEncoding> loadDefault(GridTable &counters, Ui &ui, const QString &errorName);
 
 // Save Counters: asks for a path with "*.ini" in the save dialog and writes the counter set there
 // in `encoding`, then "Counters Exported to " + path. Cancelling writes nothing and shows nothing.
@@ -59,9 +59,11 @@ void saveCounters(const GridTable &counters, TextEncoding encoding, Ui &ui);
 // folder, so that it is also the default at the next start, and the counter set is then reloaded
 // from there; a cancelled dialog reloads the default as it stands. A pick that cannot be copied
 // (unreadable, binary, too large, text without a single "[+]", or the default cannot be written;
-// an empty file is an empty counter set) shows the error box of
-// "btLoadCountersClick" and leaves the counter set and the default file as they were. Runs its own
-// guards; throws nothing. Returns what loadDefault() returns, nothing after a failed copy.
-std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui);
+// an empty file is an empty counter set) shows the error box named `copyErrorName` and leaves the
+// counter set and the default file as they were; the reload shows loadDefault()'s, named
+// `loadErrorName`. Runs its own guards; throws nothing. Returns what loadDefault() returns, nothing
+// after a failed copy.
+std::optional<TextEncoding> loadCounters(GridTable &counters, Ui &ui, const QString &copyErrorName,
+                                         const QString &loadErrorName);
 
 } // namespace CounterSetFile

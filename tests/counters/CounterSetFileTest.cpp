@@ -4,7 +4,6 @@
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "counters/CounterCommandNames.h"
 #include "counters/CounterSet.h"
 #include "grid/GridTable.h"
 
@@ -127,7 +126,7 @@ protected:
     void loadPicked(const QString &path)
     {
         ui.openAnswers = { { path } };
-        CounterSetFile::loadCounters(counters, ui);
+        CounterSetFile::loadCounters(counters, ui, u"btLoadCountersClick"_s, u"LoadCountersFromIniFile"_s);
     }
 
     CounterTestTables::WorkingFolder folder;
@@ -156,7 +155,7 @@ TEST_F(CounterSetFileCommands, ASaveThatCannotBeWrittenShowsItsErrorAndLeavesNoF
     CounterTestTables::writeBytes(file(u"kept.ini"_s), "kept");
     for (const QString &target : { file(u"missing/set.ini"_s), file(u"kept.ini/set.ini"_s) }) {
         ui.saveAnswers = { target };
-        CommandGuard::run(ui, QString::fromUtf16(CounterCommandNames::saveCounters),
+        CommandGuard::run(ui, u"btSaveCountersClick"_s,
                           [&] { CounterSetFile::saveCounters(counters, TextEncoding::Utf8, ui); });
         EXPECT_FALSE(QFileInfo::exists(target));
     }
@@ -187,7 +186,7 @@ TEST_F(CounterSetFileCommands, LoadMakesThePickedFileTheDefaultAndLoadsIt)
 
     // Cancelling reloads the default too, dropping what was added since.
     CounterSet::append(counters, { u"Added since"_s, QString(), QString(), QString() });
-    CounterSetFile::loadCounters(counters, ui);
+    CounterSetFile::loadCounters(counters, ui, u"btLoadCountersClick"_s, u"LoadCountersFromIniFile"_s);
     EXPECT_EQ(counters.rows(), 3);
     EXPECT_TRUE(ui.errors.isEmpty());
 }
@@ -226,7 +225,7 @@ TEST_F(CounterSetFileCommands, AMarkedDefaultFileMakesTheNextSaveMarked)
                                   "\xEF\xBB\xBF"
                                   "D\xC3\xA9"
                                   "bit[+]T[+]U[+]PerSec[+]\r\n");
-    const std::optional<TextEncoding> found = CounterSetFile::loadDefault(counters, ui);
+    const std::optional<TextEncoding> found = CounterSetFile::loadDefault(counters, ui, u"LoadCountersFromIniFile"_s);
     EXPECT_EQ(counters.cell(0, 1), u"Débit"_s);
     ASSERT_TRUE(found);
     ui.saveAnswers = { file(u"saved.ini"_s) };
@@ -244,7 +243,7 @@ TEST_F(CounterSetFileCommands, LongLinesAndManyRowsLoad)
     for (int i = 0; i < 5000; ++i)
         bytes += "S" + QByteArray::number(i) + "[+]T[+]U[+]Count[+]\r\n";
     CounterTestTables::writeBytes(defaultFile, bytes);
-    CounterSetFile::loadDefault(counters, ui);
+    CounterSetFile::loadDefault(counters, ui, u"LoadCountersFromIniFile"_s);
     EXPECT_TRUE(ui.errors.isEmpty());
     // The megabyte line without separators fills a row with empty texts, which the next line reuses.
     ASSERT_EQ(counters.rows(), 5002);
@@ -277,7 +276,7 @@ TEST_F(CounterSetFileCommands, AFileTooLargeForACounterSetIsRefusedAndChangesNot
     ASSERT_TRUE(QFile::remove(defaultFile));
     ASSERT_TRUE(QFile::copy(huge, defaultFile));
     const qsizetype errorsBefore = ui.errors.size();
-    CounterSetFile::loadDefault(counters, ui);
+    CounterSetFile::loadDefault(counters, ui, u"LoadCountersFromIniFile"_s);
     ASSERT_EQ(ui.errors.size(), errorsBefore + 1);
     EXPECT_TRUE(ui.errors.last().startsWith(u"APP. ERR (LoadCountersFromIniFile):  "_s))
         << ui.errors.last().toStdString();
@@ -289,7 +288,7 @@ TEST_F(CounterSetFileCommands, AFileTooLargeForACounterSetIsRefusedAndChangesNot
     // Exactly at the limit is still a counter set file.
     const QByteArray line = "A[+]B[+]C[+]Count[+]\r\n";
     CounterTestTables::writeBytes(defaultFile, line + QByteArray(CounterSetFile::maxFileBytes - line.size(), ' '));
-    CounterSetFile::loadDefault(counters, ui);
+    CounterSetFile::loadDefault(counters, ui, u"LoadCountersFromIniFile"_s);
     EXPECT_EQ(ui.errors.size(), errorsBefore + 1);
     EXPECT_EQ(ui.status[1], u"Counters Loaded from SysmonCounters.ini"_s);
 }
