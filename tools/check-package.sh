@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package and tries it as a colleague's machine would: installs it with apt-get
 # after taking away everything the build installed, so that only the package's own dependencies
-# are there; writes the demo with quorvel-cli, parses a demo report, digests the demo (once
-# quorvel-cli has its digest command), and starts `quorvel --demo` on a virtual display until its
-# window shows. Made for a clean Debian 12 root, as root:
+# are there; writes the demo with quorvel-cli, parses a demo report, digests and charts the demo,
+# and starts `quorvel --demo` on a virtual display until its window shows. Made for a clean Debian
+# 12 root, as root:
 #
 #     ../shared/tools/fresh-debian-check.sh tools/check-package.sh
 #
@@ -48,13 +48,19 @@ echo "$(wc -l <"$work/sections.csv") rows"
 grep -E '^(Sampling Started|Transaction Profile,Transaction Summary)' "$work/sections.csv"
 
 step "quorvel-cli digest"
-if quorvel-cli --help | grep -q '^  digest '; then
-    # The digest command's line as its help gives it.
-    quorvel-cli digest "$work/demo/demo-counters.ini" "$work"/demo/sysmon-*.txt --output "$work/digest.csv"
-    head -3 "$work/digest.csv"
-else
-    echo "quorvel-cli has no digest command yet: skipped"
-fi
+quorvel-cli digest --counters "$work/demo/demo-counters.ini" "$work"/demo/sysmon-*.txt --output "$work/digest.csv"
+echo "$(wc -l <"$work/digest.csv") lines"
+head -3 "$work/digest.csv" | cut -c1-160
+
+step "quorvel-cli chart"
+# The demo's first two counters: the engines' average busy (the first counter is "Y Ax.1" unless
+# --y1 names another) against the committed transactions.
+quorvel-cli chart --counters "$work/demo/demo-counters.ini" \
+    --y2 "[Transaction Profile]_[Transaction Summary...]_[Committed Xacts]" "$work"/demo/sysmon-*.txt \
+    --output "$work/chart.csv"
+echo "$(wc -l <"$work/chart.csv") lines"
+head -3 "$work/chart.csv"
+tail -2 "$work/chart.csv"
 
 step "quorvel --demo on a virtual display"
 apt-get install -y -q --no-install-recommends xvfb xauth x11-utils >/dev/null # for this check only

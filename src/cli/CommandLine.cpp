@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ChartCommand.h"
 #include "CliCommand.h"
 #include "ConsoleUi.h"
 #include "DemoCommand.h"
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<SectionsCommand>());
     commands.push_back(std::make_unique<DigestCommand>());
+    commands.push_back(std::make_unique<ChartCommand>());
     commands.push_back(std::make_unique<DemoCommand>());
     return commands;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "CliDigest.h"
 
 #include <QCommandLineOption>
-#include <QStringList>
 
 // `quorvel-cli digest --counters SET [--full-time] [--swap-axes] [--delimiter D] [--output FILE]
 // [--files-from LIST] REPORT...`: the digest run of the window over the reports in order, with the
@@ -22,18 +22,7 @@ public:
     int run(std::FILE *out, std::FILE *errors) override;
 
 private:
-    QCommandLineOption countersOption_;
-    QCommandLineOption fullTimeOption_;
+    CliDigest digest_;
     QCommandLineOption swapAxesOption_;
-    QCommandLineOption delimiterOption_;
-    QCommandLineOption outputOption_;
-    QCommandLineOption filesFromOption_;
-
-    QString counters_;
-    bool fullTime_ = false;
     bool swapAxes_ = false;
-    QString delimiter_;
-    QString output_; // empty: standard output
-    QString filesFrom_; // empty: none
-    QStringList reports_;
 };

@@ -1,4 +1,4 @@
-// quorvel-cli demo: the files it writes, that they parse, and that it never replaces a file.
+// quorvel-cli demo: the files it writes, that they parse and digest, and that it never replaces a file.
 #include "CliRun.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ QStringList filesIn(const QString &folder)
 
 } // namespace
 
-TEST(DemoCommand, WritesTheSmallDemoWhoseReportsParseToTheStoredTables)
+TEST(DemoCommand, WritesTheSmallDemoWhoseReportsParseAndDigestToTheStoredTables)
 {
     QTemporaryDir temporary;
     const QString folder = temporary.filePath(QStringLiteral("new/demo")); // made as needed
@@ -38,13 +38,19 @@ TEST(DemoCommand, WritesTheSmallDemoWhoseReportsParseToTheStoredTables)
     for (const QString &name : filesIn(stored))
         EXPECT_EQ(bytesOf(folder + u'/' + name), bytesOf(stored + name)) << name.toStdString();
 
+    QStringList digestLine { QStringLiteral("digest"), QStringLiteral("--counters"),
+                             stored + QStringLiteral("demo-counters.ini") };
     for (const QString &name : filesIn(stored).filter(QStringLiteral(".txt"))) {
+        digestLine << stored + name;
         const CliRun parsed = runCli({ QStringLiteral("sections"), stored + name, QStringLiteral("--delimiter=|") });
         EXPECT_EQ(parsed.exitStatus, 0) << parsed.err.toStdString();
         const QString table = demoData + QStringLiteral("sections/") +
             QString(name).replace(QStringLiteral(".txt"), QStringLiteral(".csv"));
         EXPECT_EQ(parsed.out, bytesOf(table)) << name.toStdString();
     }
+    const CliRun digested = runCli(digestLine);
+    EXPECT_EQ(digested.exitStatus, 0) << digested.err.toStdString();
+    EXPECT_EQ(digested.out, bytesOf(demoData + QStringLiteral("expected-digest.csv")));
 }
 
 TEST(DemoCommand, NeverReplacesAFileAndRefusesWrongLines)

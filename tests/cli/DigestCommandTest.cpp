@@ -1,6 +1,6 @@
 // Runs the built quorvel-cli digest as a script would: the golden cases under tests/data/digest-cli,
 // and the inputs it refuses.
-#include "CliRun.h"
+#include "CliGoldenCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,15 +14,9 @@ namespace {
 
 const QString casesFolder = QStringLiteral(QUORVEL_TEST_DATA "/digest-cli");
 
-CliRun runDigest(const QStringList &arguments, const QString &workingFolder = QString())
+CliRun runDigest(const QStringList &arguments)
 {
-    return CliRun::of(QStringList { u"digest"_s } + arguments, workingFolder);
-}
-
-// What a case holds in an optional file: nothing when the file is not there.
-QByteArray optionalBytes(const QString &path)
-{
-    return QFile::exists(path) ? bytesOf(path) : QByteArray();
+    return CliRun::of(QStringList { u"digest"_s } + arguments);
 }
 
 class DigestCli : public testing::TestWithParam<QString>
@@ -31,32 +25,25 @@ class DigestCli : public testing::TestWithParam<QString>
 
 TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
 {
-    const QDir folder(casesFolder % u'/' % GetParam());
-    QStringList arguments = QString::fromUtf8(bytesOf(folder.filePath(u"arguments.txt"_s))).split(u'\n');
-    arguments.removeAll(QString());
-    const QByteArray status = optionalBytes(folder.filePath(u"expected-status"_s)).trimmed();
-    const int expectedStatus = status.isEmpty() ? 0 : status.toInt();
-    const QByteArray expectedErrors = optionalBytes(folder.filePath(u"expected-stderr.txt"_s));
+    const CliGoldenCase golden = CliGoldenCase::in(casesFolder % u'/' % GetParam());
 
-    const CliRun toStdout = runDigest(arguments, folder.path());
-    EXPECT_EQ(toStdout.exitStatus, expectedStatus);
-    EXPECT_EQ(toStdout.err, expectedErrors);
-    EXPECT_EQ(toStdout.out, bytesOf(folder.filePath(u"expected.csv"_s)));
+    const CliRun toStdout = golden.run(u"digest"_s);
+    EXPECT_EQ(toStdout.exitStatus, golden.expectedStatus);
+    EXPECT_EQ(toStdout.err, golden.expectedErrors);
+    EXPECT_EQ(toStdout.out, golden.bytes(u"expected.csv"_s));
 
     QTemporaryDir output;
     const QString swapped = output.filePath(u"swapped.csv"_s);
-    const CliRun toFile =
-        runDigest(arguments + QStringList { u"--swap-axes"_s, u"--output"_s, swapped }, folder.path());
-    EXPECT_EQ(toFile.exitStatus, expectedStatus);
-    EXPECT_EQ(toFile.err, expectedErrors);
+    const CliRun toFile = golden.run(u"digest"_s, { u"--swap-axes"_s, u"--output"_s, swapped });
+    EXPECT_EQ(toFile.exitStatus, golden.expectedStatus);
+    EXPECT_EQ(toFile.err, golden.expectedErrors);
     EXPECT_EQ(toFile.out, QByteArray());
-    EXPECT_EQ(bytesOf(swapped), bytesOf(folder.filePath(u"expected-swapped.csv"_s)));
+    EXPECT_EQ(bytesOf(swapped), golden.bytes(u"expected-swapped.csv"_s));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DigestCli,
-                         testing::ValuesIn(QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)),
+INSTANTIATE_TEST_SUITE_P(Cases, DigestCli, testing::ValuesIn(CliGoldenCase::namesIn(casesFolder)),
                          [](const testing::TestParamInfo<QString> &test) {
-                             return QString(test.param).replace(u'-', u'_').toStdString();
+                             return CliGoldenCase::testName(test.param);
                          });
 
 // A counter set that cannot be read, an output that cannot be written or a wrong command line ends

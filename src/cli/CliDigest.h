@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/TextEncoding.h"
+
+#include <QCommandLineOption>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+class GridTable;
+class QCommandLineParser;
+
+// The digest run that the commands built on it share (`digest`, `chart`): the options naming the
+// counter set, the reports and the output, the run of the window's "St&art Parsing of Sysmon Files"
+// over the reports with a progress line on a terminal, the complaints on standard error and the
+// exit statuses. The command only turns the digest table into the lines it writes.
+class CliDigest
+{
+public:
+    // What the run leaves for the command.
+    struct Digested
+    {
+        const GridTable &digest;
+        // The rows' counter names as the digest reset wrote them: the items of the chart's
+        // value-axis lists, the first of which the reset selects.
+        QStringList counterNames;
+        // The encoding the window would write an export in after reading this counter set.
+        TextEncoding exportEncoding;
+    };
+
+    // What the command makes of it.
+    struct Output
+    {
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Utf8;
+        // A failure of the command's own, for standard error: the lines are still written and the
+        // exit status is 1.
+        std::optional<QString> failure;
+    };
+
+    using Present = std::function<Output(const Digested &)>;
+
+    CliDigest();
+
+    // Adds --counters, --full-time, --delimiter, --output, --files-from and REPORT....
+    void describe(QCommandLineParser &parser) const;
+    // Throws Failure when the line lacks the counter set or every report.
+    void take(const QCommandLineParser &parser);
+
+    bool fullTime() const { return fullTime_; }
+    // The delimiter as the exports take it: blanks and control characters removed at both ends.
+    QString delimiter() const;
+
+    // Reads the counter set and the report list, digests the reports, hands the table to
+    // `present` and writes its lines (CR LF after each) to the output. Returns the exit status:
+    // 2 when an input cannot be read or the output cannot be written, 1 when a report's parse
+    // failed or `present` reports a failure, 0 otherwise.
+    int run(std::FILE *out, std::FILE *errors, const Present &present) const;
+
+private:
+    std::optional<QString> readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports) const;
+
+    QCommandLineOption countersOption_;
+    QCommandLineOption fullTimeOption_;
+    QCommandLineOption delimiterOption_;
+    QCommandLineOption outputOption_;
+    QCommandLineOption filesFromOption_;
+
+    QString counters_;
+    bool fullTime_ = false;
+    QString delimiter_;
+    QString output_; // empty: standard output
+    QString filesFrom_; // empty: none
+    QStringList reports_;
+};
