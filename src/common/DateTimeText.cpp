@@ -53,7 +53,7 @@ std::optional<QTime> readTime(QStringView text)
 
 } // namespace
 
-std::optional<QDateTime> read(QStringView text, Qt::TimeSpec spec)
+std::optional<QDateTime> read(QStringView text, Qt::TimeSpec timeSpec)
 {
     const QString t = TextRules::trimmed(text);
     const QStringView view(t);
@@ -61,18 +61,18 @@ std::optional<QDateTime> read(QStringView text, Qt::TimeSpec spec)
         const auto time = readTime(view);
         if (!time)
             return std::nullopt;
-        return QDateTime(QDate(1899, 12, 30), *time, spec);
+        return QDateTime(QDate(1899, 12, 30), *time, timeSpec);
     }
     const qsizetype space = view.indexOf(u' ');
     const auto date = readDate(space < 0 ? view : view.left(space));
     if (!date)
         return std::nullopt;
     if (space < 0)
-        return QDateTime(*date, QTime(0, 0), spec);
+        return QDateTime(*date, QTime(0, 0), timeSpec);
     const auto time = readTime(TextRules::trimmed(view.mid(space)));
     if (!time)
         return std::nullopt;
-    return QDateTime(*date, *time, spec);
+    return QDateTime(*date, *time, timeSpec);
 }
 
 QString write(const QDateTime &dateTime)

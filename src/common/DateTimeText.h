@@ -17,7 +17,7 @@ inline constexpr char16_t dateTimeFormat[] = u"dd/mm/yyyy hh:mm:ss";
 // day that a time without a date stands for). Blanks at both ends are ignored. With Qt::UTC the
 // text is taken as a plain wall-clock reading: a time that the desktop's zone skips when the clocks
 // go forward then still reads, and one it passes twice still orders by its text.
-std::optional<QDateTime> read(QStringView text, Qt::TimeSpec spec = Qt::LocalTime);
+std::optional<QDateTime> read(QStringView text, Qt::TimeSpec timeSpec = Qt::LocalTime);
 
 // Writes a date-time in the day-first date-time format.
 QString write(const QDateTime &dateTime);
