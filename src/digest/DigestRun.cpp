@@ -4,6 +4,7 @@
 #include "DigestAverages.h"
 #include "DigestCopy.h"
 #include "DigestReset.h"
+#include "DigestTableLayout.h"
 #include "FileList.h"
 #include "SampleTime.h"
 #include "common/CommandGuard.h"
@@ -95,6 +96,8 @@ bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index,
     parseReport(path);
     pacer_.tickNow();
     const int column = addReportColumn();
+    tables_.digest.setColumnNote(column, DigestTableLayout::ReportPath, path);
+    tables_.digest.setColumnNote(column, DigestTableLayout::SamplingStart, SampleTime::of(tables_.sections, false));
     return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
                                   SampleTime::of(tables_.sections, timeOnly), abortFlag_);
 }

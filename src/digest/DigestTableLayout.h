@@ -14,6 +14,13 @@ enum Column {
     FirstReport = 4,
 };
 
+// What a run notes on each report column it adds (GridTable::columnNote), beside the sample time in
+// row 0: the report's path as listed and its whole sampling start, whatever "Ti&me Only" cut off.
+enum ReportNote {
+    ReportPath = Qt::UserRole,
+    SamplingStart,
+};
+
 inline constexpr TableHeader header { QStringView(), u"Sysmon Counter", u"Type", u"Avg" };
 inline constexpr int fixedColumnCount = header.columnCount();
 

@@ -14,6 +14,7 @@ const QString noText;
 GridTable::GridTable(int columns, QObject *parent) :
     QAbstractTableModel(parent),
     cells_(2, std::vector<QString>(std::max(columns, 1))),
+    columnNotes_(std::size_t(std::max(columns, 1))),
     columns_(std::max(columns, 1)),
     publishedColumns_(columns_)
 { }
@@ -100,6 +101,7 @@ void GridTable::setColumns(int count)
         markAllDirty();
     for (auto &row : cells_)
         row.resize(std::size_t(count));
+    columnNotes_.resize(std::size_t(count));
     columns_ = count;
     clampCurrentCell();
     if (!bulk())
@@ -110,6 +112,7 @@ void GridTable::clearCells()
 {
     for (auto &row : cells_)
         std::fill(row.begin(), row.end(), QString());
+    std::fill(columnNotes_.begin(), columnNotes_.end(), QHash<int, QVariant>());
     markAllDirty();
     if (!bulk())
         publish();
@@ -173,6 +176,7 @@ void GridTable::deleteColumn(int column)
     BulkUpdate batch(*this);
     for (auto &row : cells_)
         row.erase(row.begin() + column);
+    columnNotes_.erase(columnNotes_.begin() + column);
     --columns_;
     markAllDirty();
     clampCurrentCell();
@@ -199,7 +203,27 @@ void GridTable::moveColumn(int from, int to)
         row.erase(row.begin() + from);
         row.insert(row.begin() + to, std::move(moved));
     }
+    auto note = std::move(columnNotes_[std::size_t(from)]);
+    columnNotes_.erase(columnNotes_.begin() + from);
+    columnNotes_.insert(columnNotes_.begin() + to, std::move(note));
     markAllDirty();
+}
+
+void GridTable::setColumnNote(int column, int role, const QVariant &value)
+{
+    if (column < 0 || column >= columns_)
+        return;
+    columnNotes_[std::size_t(column)].insert(role, value);
+    markDirty(column, 0);
+    if (!bulk())
+        publish();
+}
+
+QVariant GridTable::columnNote(int column, int role) const
+{
+    if (column < 0 || column >= columns_)
+        return {};
+    return columnNotes_[std::size_t(column)].value(role);
 }
 
 void GridTable::setCurrentCell(int column, int row)
@@ -308,8 +332,10 @@ bool GridTable::setData(const QModelIndex &index, const QVariant &value, int rol
 
 QVariant GridTable::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
+    if (role != Qt::DisplayRole)
+        return columnNote(section, role);
     return cell(section, 0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -60,6 +61,13 @@ public:
 
     void setEditable(bool editable) { editable_ = editable; }
 
+    // What a column says of itself beyond its texts (a report column's path and sampling start, its
+    // tooltip): a note per role that travels with its column through moves and deletes, goes with
+    // the column when the table shrinks and is dropped by clearCells(). The views read it as the
+    // column's header data for that role.
+    void setColumnNote(int column, int role, const QVariant &value);
+    QVariant columnNote(int column, int role) const;
+
     // Holds back view notifications until it ends; nests.
     class BulkUpdate
     {
@@ -96,6 +104,7 @@ private:
     void clampCurrentCell();
 
     std::vector<std::vector<QString>> cells_; // [row][column]
+    std::vector<QHash<int, QVariant>> columnNotes_; // [column]
     int columns_ = 1;
     int publishedRows_ = 2;
     int publishedColumns_ = 1;

@@ -102,6 +102,25 @@ TEST(GridTable, DraggingMovesTheData)
     EXPECT_EQ(t.cell(1, 1), QString());
 }
 
+TEST(GridTable, AColumnNoteTravelsWithItsColumnAndGoesWithIt)
+{
+    GridTable t(4);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    t.setColumnNote(1, Qt::ToolTipRole, QStringLiteral("one"));
+    t.setColumnNote(3, Qt::UserRole, 3);
+    t.moveColumn(1, 3);
+    EXPECT_EQ(t.headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("one"));
+    EXPECT_EQ(t.columnNote(2, Qt::UserRole).toInt(), 3);
+    t.deleteColumn(2);
+    EXPECT_EQ(t.columnNote(2, Qt::ToolTipRole).toString(), QStringLiteral("one"));
+    t.setColumns(2);
+    t.setColumns(4);
+    EXPECT_FALSE(t.columnNote(2, Qt::ToolTipRole).isValid());
+    t.setColumnNote(0, Qt::ToolTipRole, QStringLiteral("zero"));
+    t.resetWithHeader({ QStringLiteral("A") });
+    EXPECT_FALSE(t.columnNote(0, Qt::ToolTipRole).isValid());
+}
+
 TEST(GridTable, CurrentCellStaysInsideTheBody)
 {
     GridTable t(4);
