@@ -80,22 +80,22 @@ void pickCounters(GridTable &counters, const GridTable &sections, int count)
 {
     QList<int> rows;
     for (int row = 1; row < sections.rows(); ++row) {
-        const QString &section = sections.cell(SectionTableLayout::Section, row);
+        const QStringView section = sections.cell(SectionTableLayout::Section, row);
         if (!section.isEmpty() && !section.endsWith(u':'))
             rows << row;
     }
     CounterSet::reset(counters);
     for (int i = 0; i < count; ++i) {
         const int row = rows[qsizetype(i) * rows.size() / count];
-        const QString &section = sections.cell(SectionTableLayout::Section, row);
+        const QString section = sections.cell(SectionTableLayout::Section, row).toString();
         QString type = QStringLiteral("PerSec");
         if (section == u"Spinlocks")
             type = spinlockTypes[i % spinlockTypes.size()];
         else if (!sections.cell(SectionTableLayout::CpuPercent, row).isEmpty())
             type = QStringLiteral("CPU %");
         CounterSet::append(counters,
-                           { section, sections.cell(SectionTableLayout::SubSection1, row),
-                             sections.cell(SectionTableLayout::SubSection2, row), type });
+                           { section, sections.cell(SectionTableLayout::SubSection1, row).toString(),
+                             sections.cell(SectionTableLayout::SubSection2, row).toString(), type });
     }
 }
 

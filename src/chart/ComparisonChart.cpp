@@ -64,7 +64,7 @@ std::optional<double> ratioOfAverages(const GridTable &digest, int row1, int row
 
 // Whether a column holds a report: the counter name, type and average columns are known by their
 // exact header texts, and a column without a sample time is no report either.
-bool isReportColumn(const QString &header)
+bool isReportColumn(QStringView header)
 {
     static const QStringList fixedHeaders = DigestTableLayout::headerTexts();
     return !header.isEmpty() && !fixedHeaders.contains(header);
@@ -72,9 +72,8 @@ bool isReportColumn(const QString &header)
 
 ChartPoint pointOf(const Walk &walk, int column, int row, const QDateTime &time)
 {
-    const QString &cell = walk.digest.cell(column, row);
-    const double value = numberIn(cell).value_or(0);
-    return ChartPoint { time, value, value, walk.digest.cell(DigestTableLayout::CounterName, row) };
+    const double value = numberIn(walk.digest.cell(column, row)).value_or(0);
+    return ChartPoint { time, value, value, walk.digest.cell(DigestTableLayout::CounterName, row).toString() };
 }
 
 ChartPoint scaledPointOf(const Walk &walk, int column, int row, const QDateTime &time)
@@ -93,7 +92,7 @@ void addPoints(const Walk &walk, ChartResult &result)
 {
     const GridTable &digest = walk.digest;
     for (int column = DigestTableLayout::CounterName; column < digest.columns(); ++column) {
-        const QString &header = digest.cell(column, 0);
+        const QStringView header = digest.cell(column, 0);
         if (!isReportColumn(header))
             continue;
         // A report that lacks the first counter is left out of both lines.

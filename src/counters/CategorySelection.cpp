@@ -11,7 +11,7 @@ namespace {
 
 constexpr int firstValueColumn = SectionTableLayout::PerSec;
 
-BoxSetting boxFor(const QStringList &items, const QString &text)
+BoxSetting boxFor(const QStringList &items, QStringView text)
 {
     const int index = indexOfItem(items, text);
     return index < 0 ? BoxSetting {} : BoxSetting { items[index], index };
@@ -23,7 +23,7 @@ QString headerAfterRelabelling(const GridTable &sections, int column, HeaderLabe
 {
     const QStringList texts = labelTexts(labels);
     const int at = column - firstValueColumn;
-    return at >= 0 && at < texts.size() ? texts[at] : sections.cell(column, 0);
+    return at >= 0 && at < texts.size() ? texts[at] : sections.cell(column, 0).toString();
 }
 
 } // namespace
@@ -38,7 +38,7 @@ QStringList labelTexts(HeaderLabels labels)
     return SectionTableLayout::headerTexts().mid(firstValueColumn);
 }
 
-int indexOfItem(const QStringList &items, const QString &text)
+int indexOfItem(const QStringList &items, QStringView text)
 {
     return TextRules::indexOfItem(items, text);
 }

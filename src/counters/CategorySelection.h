@@ -41,7 +41,7 @@ QStringList labelTexts(HeaderLabels labels);
 
 // The first item equal to `text` with ASCII letter case ignored, or -1. An empty text matches no
 // item.
-int indexOfItem(const QStringList &items, const QString &text);
+int indexOfItem(const QStringList &items, QStringView text);
 
 // The boxes for the section table's cell [column, row]. A row without a figure in column 3 or 7
 // (a header-field row, a blank row) changes nothing: the boxes keep describing the last counter

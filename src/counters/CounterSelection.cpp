@@ -41,9 +41,9 @@ bool appendMatchingRows(GridTable &counters, const GridTable &sections, const QS
     for (int row = 1; row < rows; ++row) {
         if (!rowMatches(sections, row, lowerSearch))
             continue;
-        CounterSet::append(
-            counters,
-            { sections.cell(Section, row), sections.cell(SubSection1, row), sections.cell(SubSection2, row), type });
+        CounterSet::append(counters,
+                           { sections.cell(Section, row).toString(), sections.cell(SubSection1, row).toString(),
+                             sections.cell(SubSection2, row).toString(), type });
         added = true;
     }
     return added;

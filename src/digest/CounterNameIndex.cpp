@@ -39,7 +39,7 @@ CounterNameIndex::CounterNameIndex(const GridTable &digest)
 {
     names_.resize(std::size_t(digest.rows()));
     for (int row = 1; row < digest.rows(); ++row) {
-        names_[std::size_t(row)] = digest.cell(DigestTableLayout::CounterName, row);
+        names_[std::size_t(row)] = digest.cell(DigestTableLayout::CounterName, row).toString();
         add(row, names_[std::size_t(row)]);
     }
 }
@@ -88,17 +88,17 @@ const std::vector<int> &CounterNameIndex::rowsHolding(const QString &field) cons
     return rowsByField_.emplace(field, std::move(rows)).first->second;
 }
 
-const std::vector<int> &CounterNameIndex::rowsMatching(const QString &section, const QString &subSection1,
-                                                       const QString &subSection2) const
+const std::vector<int> &CounterNameIndex::rowsMatching(QStringView section, QStringView subSection1,
+                                                       QStringView subSection2) const
 {
-    const std::array<const QString *, 3> fields { &section, &subSection1, &subSection2 };
+    const std::array<QStringView, 3> fields { section, subSection1, subSection2 };
     std::array<const std::vector<int> *, 3> lists {};
     std::size_t listCount = 0;
     matching_.clear();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         RecentField &recent = recent_[i];
-        if (!recent.known || recent.text != *fields[i]) {
-            recent.text = *fields[i];
+        if (!recent.known || recent.text != fields[i]) {
+            recent.text = fields[i].toString();
             recent.rows = TextRules::isBlankText(recent.text) ? nullptr : &rowsHolding(recent.text);
             recent.known = true;
         }

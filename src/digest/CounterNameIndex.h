@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <unordered_map>
@@ -30,8 +31,7 @@ public:
     // The digest rows, ascending, whose counter name holds "[" + field + "]" for each of the three
     // fields that is not blank, the field taken untrimmed. Empty when all three are blank: such a
     // section row is never copied. The list lasts until the next call.
-    const std::vector<int> &rowsMatching(const QString &section, const QString &subSection1,
-                                         const QString &subSection2) const;
+    const std::vector<int> &rowsMatching(QStringView section, QStringView subSection1, QStringView subSection2) const;
 
 private:
     // A name with brackets in its fields can have many pieces (one per pair of an opening and a

@@ -38,7 +38,7 @@ class ColumnChoice
 public:
     explicit ColumnChoice(const GridTable &sections) : headers_(ValueColumn::headersOf(sections)) { }
 
-    int forRow(const QString &section, const QString &counterType)
+    int forRow(QStringView section, QStringView counterType)
     {
         if (ValueColumn::isSpinlockRow(section))
             return ValueColumn::forSpinlock(counterType);
@@ -47,7 +47,7 @@ public:
                 return column;
         }
         const int column = ValueColumn::forOrdinary(counterType, headers_);
-        ordinary_.emplace_back(counterType, column);
+        ordinary_.emplace_back(counterType.toString(), column);
         return column;
     }
 

@@ -8,7 +8,7 @@ namespace DigestEditing {
 
 bool isProtected(const GridTable &digest, int column)
 {
-    const QString &header = digest.cell(column, 0);
+    const QStringView header = digest.cell(column, 0);
     return header == QStringLiteral("Sysmon Counter") || header == QStringLiteral("Type") ||
         header == QStringLiteral("Avg");
 }
@@ -39,7 +39,7 @@ void deleteCurrentRow(GridTable &digest)
 
 QString currentCounterName(const GridTable &digest)
 {
-    return digest.cell(DigestTableLayout::CounterName, digest.currentRow());
+    return digest.cell(DigestTableLayout::CounterName, digest.currentRow()).toString();
 }
 
 } // namespace DigestEditing

@@ -17,12 +17,12 @@ QStringList lines(const GridTable &digest, bool swapAxes, const QString &delimit
     const int first = DigestTableLayout::Gutter + 1;
     const int columns = digest.columns() - first;
     if (!swapAxes) {
-        const auto cellAt = [&](int field, int line) -> const QString & {
+        const auto cellAt = [&](int field, int line) -> QStringView {
             return digest.cell(first + field, line);
         };
         return DelimitedLines::of(digest.rows(), columns, cellAt, delimiter);
     }
-    const auto cellAt = [&](int field, int line) -> const QString & {
+    const auto cellAt = [&](int field, int line) -> QStringView {
         return digest.cell(first + line, field);
     };
     return DelimitedLines::of(columns, digest.rows(), cellAt, delimiter);

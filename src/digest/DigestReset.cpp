@@ -6,7 +6,7 @@
 
 namespace DigestReset {
 
-QString counterName(const QString &section, const QString &subSection1, const QString &subSection2)
+QString counterName(QStringView section, QStringView subSection1, QStringView subSection2)
 {
     return u'[' % section % QStringLiteral("]_[") % subSection1 % QStringLiteral("]_[") % subSection2 % u']';
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 class GridTable;
 
@@ -10,7 +11,7 @@ namespace DigestReset {
 
 // The counter name of a digest row: "[" + section + "]_[" + subSection1 + "]_[" + subSection2 + "]",
 // the texts untrimmed, so an empty SubSection2 still leaves its empty bracket pair.
-QString counterName(const QString &section, const QString &subSection1, const QString &subSection2);
+QString counterName(QStringView section, QStringView subSection1, QStringView subSection2);
 
 // Empties the digest table to its four fixed columns and header, then writes one row per counter
 // set row, in order: the counter name, the counter type and the average "0". Returns the counter

@@ -65,7 +65,7 @@ QStringList paths(const GridTable &files)
 {
     QStringList result;
     for (int row = 1; row < files.rows(); ++row)
-        result << files.cell(FileListLayout::Path, row);
+        result << files.cell(FileListLayout::Path, row).toString();
     return result;
 }
 

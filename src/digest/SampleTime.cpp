@@ -24,8 +24,8 @@ QString of(const GridTable &sections, bool timeOnly)
     for (int row = 1; row <= lastRow; ++row) {
         if (!sections.cell(SectionTableLayout::Section, row).contains(QStringLiteral("Sampling Started")))
             continue;
-        const QString &value = sections.cell(SectionTableLayout::SubSection1, row);
-        return timeOnly ? TextRules::rightPiece(value, timeOfDayLength).toString() : value;
+        const QStringView value = sections.cell(SectionTableLayout::SubSection1, row);
+        return (timeOnly ? TextRules::rightPiece(value, timeOfDayLength) : value).toString();
     }
     return QString();
 }

@@ -8,7 +8,7 @@
 
 namespace ValueColumn {
 
-int forSpinlock(const QString &counterType)
+int forSpinlock(QStringView counterType)
 {
     static const std::array<std::pair<QString, int>, 6> columns { {
         { QStringLiteral("Waits"), 3 },
@@ -25,7 +25,7 @@ int forSpinlock(const QString &counterType)
     return none;
 }
 
-int forOrdinary(const QString &counterType, const QStringList &headers)
+int forOrdinary(QStringView counterType, const QStringList &headers)
 {
     for (int column = 0; column < headers.size(); ++column) {
         if (TextRules::equalsAnyCase(headers[column], counterType))
@@ -34,7 +34,7 @@ int forOrdinary(const QString &counterType, const QStringList &headers)
     return none;
 }
 
-bool isSpinlockRow(const QString &section)
+bool isSpinlockRow(QStringView section)
 {
     return section == u"Spinlocks";
 }
@@ -43,7 +43,7 @@ QStringList headersOf(const GridTable &sections)
 {
     QStringList headers;
     for (int column = 0; column < sections.columns(); ++column)
-        headers << sections.cell(column, 0);
+        headers << sections.cell(column, 0).toString();
     return headers;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 class GridTable;
 
@@ -12,15 +13,15 @@ inline constexpr int none = -1;
 
 // Spinlock rows hold their figures in fixed columns: "Waits" 3, "Spins" 4, "Grabs" 5, "% Contn" 6,
 // "Spin/Wait" 7, "Fields" 8, compared exactly; any other type names none.
-int forSpinlock(const QString &counterType);
+int forSpinlock(QStringView counterType);
 
 // Ordinary rows: the first column whose header text equals the type, ASCII letter case ignored
 // (so "count" finds "Count" and "Section" the name column); none when no header equals it.
-int forOrdinary(const QString &counterType, const QStringList &headers);
+int forOrdinary(QStringView counterType, const QStringList &headers);
 
 // Spinlock rows, whose figures stand in fixed columns, are those whose section is exactly
 // "Spinlocks".
-bool isSpinlockRow(const QString &section);
+bool isSpinlockRow(QStringView section);
 
 // The header texts of the section table, row 0.
 QStringList headersOf(const GridTable &sections);

@@ -12,7 +12,7 @@ QString delimiterFrom(const QString &typed)
 
 QStringList of(const GridTable &table, int firstRow, int lastRow, int columns, const QString &delimiter)
 {
-    const auto cellAt = [&](int column, int line) -> const QString & {
+    const auto cellAt = [&](int column, int line) -> QStringView {
         return table.cell(column, firstRow + line);
     };
     return of(lastRow - firstRow + 1, columns, cellAt, delimiter);

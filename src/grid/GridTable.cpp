@@ -5,40 +5,33 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-const QString noText;
-
-} // namespace
-
 GridTable::GridTable(int columns, QObject *parent) :
     QAbstractTableModel(parent),
-    cells_(2, std::vector<QString>(std::max(columns, 1))),
+    cells_(std::max(columns, 1), 2),
     columnNotes_(std::size_t(std::max(columns, 1))),
-    columns_(std::max(columns, 1)),
-    publishedColumns_(columns_)
+    publishedColumns_(cells_.columns())
 { }
 
 bool GridTable::inRange(int column, int row) const
 {
-    return column >= 0 && column < columns_ && row >= 0 && row < rows();
+    return column >= 0 && column < columns() && row >= 0 && row < rows();
 }
 
-const QString &GridTable::cell(int column, int row) const
+QStringView GridTable::cell(int column, int row) const
 {
-    return inRange(column, row) ? cells_[std::size_t(row)][std::size_t(column)] : noText;
+    return inRange(column, row) ? cells_.text(column, row) : QStringView();
 }
 
-void GridTable::setCell(int column, int row, const QString &text)
+void GridTable::setCell(int column, int row, QStringView text)
 {
     if (!inRange(column, row)) {
         throw Failure(QStringLiteral("Grid index out of range: cell [%1,%2] of a table of %3 columns and %4 rows.")
                           .arg(column)
                           .arg(row)
-                          .arg(columns_)
+                          .arg(columns())
                           .arg(rows()));
     }
-    cells_[std::size_t(row)][std::size_t(column)] = text;
+    cells_.setText(column, row, text);
     cellChanged(column, row);
 }
 
@@ -81,12 +74,7 @@ void GridTable::setRows(int count)
     // Rows dropped here come back empty if the table grows again before the views hear of it.
     if (bulk() && count < publishedRows_)
         markAllDirty();
-    // Row by row: a bulk writer grows the table one row at a time, and resize() with a value would
-    // build and drop a spare row each time.
-    if (count < rows())
-        cells_.resize(std::size_t(count));
-    while (rows() < count)
-        cells_.emplace_back(std::size_t(columns_));
+    cells_.setRows(count);
     clampCurrentCell();
     if (!bulk())
         publishSize();
@@ -95,14 +83,12 @@ void GridTable::setRows(int count)
 void GridTable::setColumns(int count)
 {
     count = std::max(count, 1);
-    if (count == columns_)
+    if (count == columns())
         return;
     if (bulk() && count < publishedColumns_)
         markAllDirty();
-    for (auto &row : cells_)
-        row.resize(std::size_t(count));
+    cells_.setColumns(count);
     columnNotes_.resize(std::size_t(count));
-    columns_ = count;
     clampCurrentCell();
     if (!bulk())
         publishSize();
@@ -110,8 +96,7 @@ void GridTable::setColumns(int count)
 
 void GridTable::clearCells()
 {
-    for (auto &row : cells_)
-        std::fill(row.begin(), row.end(), QString());
+    cells_.clearAll();
     std::fill(columnNotes_.begin(), columnNotes_.end(), QHash<int, QVariant>());
     markAllDirty();
     if (!bulk())
@@ -122,10 +107,9 @@ void GridTable::clearRow(int row)
 {
     if (row < 0 || row >= rows())
         return;
-    auto &cells = cells_[std::size_t(row)];
-    std::fill(cells.begin(), cells.end(), QString());
+    cells_.clearRow(row);
     markDirty(0, row);
-    markDirty(columns_ - 1, row);
+    markDirty(columns() - 1, row);
     if (!bulk())
         publish();
 }
@@ -143,7 +127,7 @@ void GridTable::resetWithHeader(const QStringList &headers)
     setColumns(int(headers.size()));
     setRows(2);
     clearCells();
-    for (int c = 0; c < columns_; ++c)
+    for (int c = 0; c < columns(); ++c)
         setCell(c, 0, headers.value(c));
 }
 
@@ -163,21 +147,18 @@ void GridTable::deleteRow(int row)
         return;
     }
     BulkUpdate batch(*this);
-    cells_.erase(cells_.begin() + row);
-    cells_.back().resize(std::size_t(columns_)); // keeps the invariant if the row was malformed
+    cells_.eraseRow(row);
     markAllDirty();
     clampCurrentCell();
 }
 
 void GridTable::deleteColumn(int column)
 {
-    if (column < 0 || column >= columns_ || columns_ <= 1)
+    if (column < 0 || column >= columns() || columns() <= 1)
         return;
     BulkUpdate batch(*this);
-    for (auto &row : cells_)
-        row.erase(row.begin() + column);
+    cells_.eraseColumn(column);
     columnNotes_.erase(columnNotes_.begin() + column);
-    --columns_;
     markAllDirty();
     clampCurrentCell();
 }
@@ -187,22 +168,16 @@ void GridTable::moveRow(int from, int to)
     if (from < 1 || to < 1 || from >= rows() || to >= rows() || from == to)
         return;
     BulkUpdate batch(*this);
-    auto moved = std::move(cells_[std::size_t(from)]);
-    cells_.erase(cells_.begin() + from);
-    cells_.insert(cells_.begin() + to, std::move(moved));
+    cells_.moveRow(from, to);
     markAllDirty();
 }
 
 void GridTable::moveColumn(int from, int to)
 {
-    if (from < 0 || to < 0 || from >= columns_ || to >= columns_ || from == to)
+    if (from < 0 || to < 0 || from >= columns() || to >= columns() || from == to)
         return;
     BulkUpdate batch(*this);
-    for (auto &row : cells_) {
-        QString moved = std::move(row[std::size_t(from)]);
-        row.erase(row.begin() + from);
-        row.insert(row.begin() + to, std::move(moved));
-    }
+    cells_.moveColumn(from, to);
     auto note = std::move(columnNotes_[std::size_t(from)]);
     columnNotes_.erase(columnNotes_.begin() + from);
     columnNotes_.insert(columnNotes_.begin() + to, std::move(note));
@@ -211,7 +186,7 @@ void GridTable::moveColumn(int from, int to)
 
 void GridTable::setColumnNote(int column, int role, const QVariant &value)
 {
-    if (column < 0 || column >= columns_)
+    if (column < 0 || column >= columns())
         return;
     columnNotes_[std::size_t(column)].insert(role, value);
     markDirty(column, 0);
@@ -221,7 +196,7 @@ void GridTable::setColumnNote(int column, int role, const QVariant &value)
 
 QVariant GridTable::columnNote(int column, int role) const
 {
-    if (column < 0 || column >= columns_)
+    if (column < 0 || column >= columns())
         return {};
     return columnNotes_[std::size_t(column)].value(role);
 }
@@ -239,13 +214,13 @@ void GridTable::setCurrentCell(int column, int row)
 
 void GridTable::setFixedColumns(int count)
 {
-    fixedColumns_ = std::clamp(count, 0, columns_ - 1);
+    fixedColumns_ = std::clamp(count, 0, columns() - 1);
     setCurrentCell(currentColumn_, currentRow_);
 }
 
 void GridTable::clampCurrentCell()
 {
-    const int column = std::clamp(currentColumn_, std::min(fixedColumns_, columns_ - 1), columns_ - 1);
+    const int column = std::clamp(currentColumn_, std::min(fixedColumns_, columns() - 1), columns() - 1);
     const int row = std::clamp(currentRow_, 1, rows() - 1);
     if (column == currentColumn_ && row == currentRow_)
         return;
@@ -267,13 +242,13 @@ GridTable::BulkUpdate::~BulkUpdate()
 
 void GridTable::publishSize()
 {
-    if (columns_ > publishedColumns_) {
-        beginInsertColumns(QModelIndex(), publishedColumns_, columns_ - 1);
-        publishedColumns_ = columns_;
+    if (columns() > publishedColumns_) {
+        beginInsertColumns(QModelIndex(), publishedColumns_, columns() - 1);
+        publishedColumns_ = columns();
         endInsertColumns();
-    } else if (columns_ < publishedColumns_) {
-        beginRemoveColumns(QModelIndex(), columns_, publishedColumns_ - 1);
-        publishedColumns_ = columns_;
+    } else if (columns() < publishedColumns_) {
+        beginRemoveColumns(QModelIndex(), columns(), publishedColumns_ - 1);
+        publishedColumns_ = columns();
         endRemoveColumns();
     }
     // View rows are data rows: view row i is table row i + 1.
@@ -319,7 +294,7 @@ QVariant GridTable::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return cell(index.column(), index.row() + 1);
+    return cell(index.column(), index.row() + 1).toString();
 }
 
 bool GridTable::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -336,7 +311,7 @@ QVariant GridTable::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     if (role != Qt::DisplayRole)
         return columnNote(section, role);
-    return cell(section, 0);
+    return cell(section, 0).toString();
 }
 
 Qt::ItemFlags GridTable::flags(const QModelIndex &index) const

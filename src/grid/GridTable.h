@@ -1,9 +1,12 @@
 #pragma once
 
+#include "CellStore.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -11,9 +14,10 @@
 // header row and is data like any other row; the views show it as their horizontal header and
 // rows 1.. as the body. An emptied table has two rows: the header and one blank data row.
 //
-// Shrinking drops cells for good, so text of an earlier report never reappears when the table
-// grows again. Bulk writers (the parser, loads) open a BulkUpdate: the views then hear of the
-// changes only at publish() or at the end of the bulk update, not once per cell.
+// A text is held once per table however many cells show it (CellStore), so a digest of thousands
+// of reports costs little more than its distinct figures. Shrinking drops cells for good, so text
+// of an earlier report never reappears when the table grows again. Bulk writers (the parser, loads) open a BulkUpdate:
+// the views then hear of the changes only at publish() or at the end of the bulk update, not once per cell.
 class GridTable : public QAbstractTableModel
 {
     Q_OBJECT
@@ -21,15 +25,17 @@ class GridTable : public QAbstractTableModel
 public:
     explicit GridTable(int columns, QObject *parent = nullptr);
 
-    int rows() const { return int(cells_.size()); }
-    int columns() const { return columns_; }
+    int rows() const { return cells_.rows(); }
+    int columns() const { return cells_.columns(); }
     // At least two rows (header and one data row) and one column stay.
     void setRows(int count);
     void setColumns(int count);
 
-    const QString &cell(int column, int row) const;
+    // The text of a cell, empty outside the table. The view stays valid as long as some cell of the
+    // table holds that text: writing other cells leaves it alone, a reset ends it.
+    QStringView cell(int column, int row) const;
     // Throws Failure for a cell outside the table.
-    void setCell(int column, int row, const QString &text);
+    void setCell(int column, int row, QStringView text);
 
     // Empties every cell, the header row included; the size stays.
     void clearCells();
@@ -103,9 +109,8 @@ private:
     void publishSize();
     void clampCurrentCell();
 
-    std::vector<std::vector<QString>> cells_; // [row][column]
+    CellStore cells_;
     std::vector<QHash<int, QVariant>> columnNotes_; // [column]
-    int columns_ = 1;
     int publishedRows_ = 2;
     int publishedColumns_ = 1;
     int bulkDepth_ = 0;

@@ -21,19 +21,19 @@ public:
             seen_.insert(TextRules::asciiLower(text));
     }
 
-    void offer(const QString &text)
+    void offer(QStringView text)
     {
         // Neighbouring rows mostly share their section and path: those were settled a row ago.
         if (text == previous_)
             return;
-        previous_ = text;
+        previous_ = text.toString();
         if (TextRules::isBlankText(text))
             return;
         QString key = TextRules::asciiLower(text);
         if (seen_.contains(key))
             return;
         seen_.insert(std::move(key));
-        list_.append(text);
+        list_.append(previous_);
     }
 
 private:

@@ -19,18 +19,12 @@ void SectionRows::ensureRowAtCursor()
         sections_.setRows(sections_.rows() + 1);
 }
 
-// Rows often repeat the figure of the row before them in a column ("0.0", "n/a"): the cell then
-// shares that text instead of holding a copy of its own.
 void SectionRows::write(int column, QStringView text)
 {
-    const QStringView cell = TextRules::trimmedView(text);
-    QString &last = lastWritten_.at(std::size_t(column));
-    if (cell != last)
-        last = cell.toString();
-    sections_.setCell(column, cursor_, last);
+    sections_.setCell(column, cursor_, TextRules::trimmedView(text));
 }
 
-void SectionRows::writeTrimmed(int column, const QString &text)
+void SectionRows::writeTrimmed(int column, QStringView text)
 {
     sections_.setCell(column, cursor_, text);
 }
@@ -43,5 +37,5 @@ int SectionRows::appendRow()
 
 void SectionRows::writeAt(int column, int row, QStringView text)
 {
-    sections_.setCell(column, row, TextRules::trimmed(text));
+    sections_.setCell(column, row, TextRules::trimmedView(text));
 }

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "SectionTableLayout.h"
-
-#include <QString>
 #include <QStringView>
-
-#include <array>
 
 class GridTable;
 
@@ -26,8 +21,8 @@ public:
     void ensureRowAtCursor();
     // Writes the trimmed text into the cursor's row.
     void write(int column, QStringView text);
-    // For a text that is already trimmed: the cell shares it instead of copying.
-    void writeTrimmed(int column, const QString &text);
+    // For a text that is already trimmed.
+    void writeTrimmed(int column, QStringView text);
     void advance() { ++cursor_; }
 
     // Grows the table by one row and returns that new last row.
@@ -39,5 +34,4 @@ public:
 private:
     GridTable &sections_;
     int cursor_ = 1;
-    std::array<QString, SectionTableLayout::columnCount> lastWritten_;
 };

@@ -60,9 +60,9 @@ QString figureOf(QStringView line, qsizetype wordAt)
     return afterFirstSpace(afterFirstSpace(kindAndFields));
 }
 
-bool isEmptyOrZero(const QString &cell)
+bool isEmptyOrZero(QStringView cell)
 {
-    const QString trimmed = TextRules::trimmed(cell);
+    const QStringView trimmed = TextRules::trimmedView(cell);
     return trimmed.isEmpty() || trimmed == u"0";
 }
 
@@ -158,9 +158,9 @@ void SpinlockSummary::appendRows(SectionRows &rows, CategoryLists &lists) const
         rows.writeAt(IoPercent, row, texts.fields);
 
         const GridTable &sections = rows.table();
-        const QString &waits = sections.cell(PerSec, row);
-        const QString &spins = sections.cell(PedXact, row);
-        const QString &grabs = sections.cell(Count, row);
+        const QStringView waits = sections.cell(PerSec, row);
+        const QStringView spins = sections.cell(PedXact, row);
+        const QStringView grabs = sections.cell(Count, row);
         // Contention: the share of grabs that had to wait; spins per wait.
         rows.writeAt(PercentTotal, row,
                      isEmptyOrZero(waits) || isEmptyOrZero(grabs)

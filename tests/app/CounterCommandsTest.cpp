@@ -111,7 +111,8 @@ struct Running : WindowRun
 
     QStringList counterSetRow(int row) const
     {
-        return { counters.cell(0, row), counters.cell(1, row), counters.cell(2, row), counters.cell(3, row) };
+        return { counters.cell(0, row).toString(), counters.cell(1, row).toString(), counters.cell(2, row).toString(),
+                 counters.cell(3, row).toString() };
     }
 
     // Mouse events travel as the window system sends them, so the grid sees press, release and,
@@ -243,7 +244,7 @@ private slots:
         const QString longHeading = u"  "_s + QString(40000, u'x');
         report.insert(12, longHeading);
         r.parse(report);
-        const QString path = r.sections.cell(1, counterRow);
+        const QString path = r.sections.cell(1, counterRow).toString();
         QVERIFY(path.size() > 40000);
         r.doubleClick(r.tab.sgSysmonSections, counterRow, 3);
         QCOMPARE(r.counterSetRow(1).at(1), path);
@@ -278,7 +279,7 @@ private slots:
         // Many rows added at once: the last one is brought into view.
         r.sections.setRows(400);
         for (int row = 6; row < 400; ++row)
-            r.sections.setCell(0, row, u"Pool "_s + QString::number(row));
+            r.sections.setCell(0, row, QString(u"Pool "_s + QString::number(row)));
         r.tab.edSearch->setText(u"pool"_s);
         r.tab.bbtAddCounter->click();
         QCOMPARE(r.counters.rows(), 4 + 394);

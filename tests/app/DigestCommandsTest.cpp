@@ -66,14 +66,14 @@ struct Running : WindowRun
     {
         QStringList cells;
         for (int r = 0; r < table.rows(); ++r)
-            cells << table.cell(c, r);
+            cells << table.cell(c, r).toString();
         return cells;
     }
     QStringList row(int r) const
     {
         QStringList cells;
         for (int c = 1; c < digest.columns(); ++c)
-            cells << digest.cell(c, r);
+            cells << digest.cell(c, r).toString();
         return cells;
     }
     QStringList items(const QString &name) const

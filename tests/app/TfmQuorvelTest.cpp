@@ -61,7 +61,7 @@ QStringList headerRow(const GridTable &table)
 {
     QStringList texts;
     for (int c = 0; c < table.columns(); ++c)
-        texts << table.cell(c, 0);
+        texts << table.cell(c, 0).toString();
     return texts;
 }
 

@@ -110,7 +110,7 @@ TEST_F(CategorySelectionTest, HeaderLabelsSwitchAndSwitchBack)
     const auto header = [this] {
         QStringList texts;
         for (int c = 0; c < sections.columns(); ++c)
-            texts << sections.cell(c, 0);
+            texts << sections.cell(c, 0).toString();
         return texts;
     };
     CategorySelection::writeHeaderLabels(sections, at(5, 4)->labels);

@@ -31,7 +31,7 @@ QByteArray readBytes(const QString &path)
 
 QStringList row(const GridTable &t, int r)
 {
-    return { t.cell(0, r), t.cell(1, r), t.cell(2, r), t.cell(3, r) };
+    return { t.cell(0, r).toString(), t.cell(1, r).toString(), t.cell(2, r).toString(), t.cell(3, r).toString() };
 }
 
 } // namespace

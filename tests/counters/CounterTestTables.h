@@ -26,7 +26,8 @@ inline void fillSections(GridTable &sections, const QList<QStringList> &rows)
 // The four cells of a counter set row.
 inline QStringList counterRow(const GridTable &counters, int row)
 {
-    return { counters.cell(0, row), counters.cell(1, row), counters.cell(2, row), counters.cell(3, row) };
+    return { counters.cell(0, row).toString(), counters.cell(1, row).toString(), counters.cell(2, row).toString(),
+             counters.cell(3, row).toString() };
 }
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)

@@ -82,9 +82,9 @@ TEST(DemoReports, ADayOfReportsDigestsIntoFiguresThatFollowTheDay)
     EXPECT_EQ(digest.cell(digest.columns() - 1, 0), u" 23:30:00"_s);
     for (int row = 1; row < digest.rows(); ++row) {
         for (int c = DigestTableLayout::FirstReport; c < digest.columns(); ++c) {
-            const QString &figure = digest.cell(c, row);
+            const QString figure = digest.cell(c, row).toString();
             EXPECT_TRUE(NumberText::readReal(figure) && figure != u"-1"_s)
-                << digest.cell(DigestTableLayout::CounterName, row).toStdString() << " in report "
+                << digest.cell(DigestTableLayout::CounterName, row).toString().toStdString() << " in report "
                 << c - DigestTableLayout::FirstReport << ": '" << figure.toStdString() << "'";
         }
     }

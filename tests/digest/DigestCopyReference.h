@@ -26,16 +26,17 @@ inline void copyTestingEveryPair(GridTable &digest, const GridTable &sections)
     static const QStringList spinlockTypes { u"Waits"_s,   u"Spins"_s,     u"Grabs"_s,
                                              u"% Contn"_s, u"Spin/Wait"_s, u"Fields"_s };
     for (int s = 1; s < sections.rows(); ++s) {
-        const QStringList fields { sections.cell(0, s), sections.cell(1, s), sections.cell(2, s) };
+        const QStringList fields { sections.cell(0, s).toString(), sections.cell(1, s).toString(),
+                                   sections.cell(2, s).toString() };
         if (std::all_of(fields.begin(), fields.end(), blank))
             continue;
         for (int d = 1; d < digest.rows(); ++d) {
             const auto passes = [&](const QString &f) {
-                return blank(f) || digest.cell(1, d).contains(u'[' + f + u']');
+                return blank(f) || digest.cell(1, d).contains(QString(u'[' + f + u']'));
             };
             if (!std::all_of(fields.begin(), fields.end(), passes))
                 continue;
-            const QString &type = digest.cell(2, d);
+            const QString type = digest.cell(2, d).toString();
             int column = -1;
             if (fields[0] == u"Spinlocks"_s && spinlockTypes.contains(type))
                 column = 3 + int(spinlockTypes.indexOf(type));

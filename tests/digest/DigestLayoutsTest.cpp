@@ -10,7 +10,7 @@ QStringList row(const GridTable &t, int r)
 {
     QStringList texts;
     for (int c = 0; c < t.columns(); ++c)
-        texts << t.cell(c, r);
+        texts << t.cell(c, r).toString();
     return texts;
 }
 

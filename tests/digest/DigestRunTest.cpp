@@ -63,7 +63,7 @@ struct Workbench
     {
         QStringList cells;
         for (int c = 1; c < digest.columns(); ++c)
-            cells << digest.cell(c, r);
+            cells << digest.cell(c, r).toString();
         return cells;
     }
 };

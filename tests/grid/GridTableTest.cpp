@@ -13,7 +13,7 @@ QStringList column(const GridTable &t, int c)
 {
     QStringList texts;
     for (int r = 0; r < t.rows(); ++r)
-        texts << t.cell(c, r);
+        texts << t.cell(c, r).toString();
     return texts;
 }
 

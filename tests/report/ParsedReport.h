@@ -52,7 +52,7 @@ struct ParsedReport
     {
         QStringList cells;
         for (int c = 0; c < SectionTableLayout::columnCount; ++c)
-            cells << sections.cell(c, r);
+            cells << sections.cell(c, r).toString();
         return cells;
     }
 

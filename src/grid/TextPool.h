@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QStringView>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The distinct texts of one table, each held once however many cells show it, with a count of the
+// cells that do. Most cells of a report's section table and of a digest repeat a handful of texts
+// ("0.0", "n/a", a section's name), so a cell costs a small number and a text its characters once.
+//
+// A text never moves while it is in use: a view of it stays valid until its last use is released
+// or the pool is cleared. Characters are kept in blocks, and a block goes as soon as none of its
+// texts is in use any more; the entry of a released text is reused by the next new one.
+//
+// The pool belongs to its table: nothing in it is shared with another pool.
+class TextPool
+{
+public:
+    using Id = std::uint32_t;
+    // The empty text: held by no entry, counted by nobody, the id of every blank cell.
+    static constexpr Id emptyText = 0;
+
+    TextPool();
+
+    // The id of `text`, stored when it is new, with one more use. `text` may view a text of this
+    // very pool.
+    Id take(QStringView text);
+    // One more use of a text already held.
+    void share(Id id);
+    // One use less; the last use drops the text.
+    void release(Id id);
+
+    QStringView text(Id id) const
+    {
+        const Entry &entry = entries_[id];
+        return QStringView(blocks_[entry.block].chars.get() + entry.offset, qsizetype(entry.length));
+    }
+
+    // Drops every text and gives back the memory; every id handed out before is void.
+    void clear();
+
+    // Entries of released texts that wait for reuse, and all entries: ids stay below the latter.
+    std::size_t unusedIds() const { return freeIds_.size(); }
+    Id idLimit() const { return Id(entries_.size()); }
+    // Numbers the texts in use 1, 2, ... without moving them and returns the new id of each old
+    // one (emptyText for an id not in use); the caller renumbers whatever holds ids.
+    std::vector<Id> renumber();
+
+private:
+    struct Entry
+    {
+        std::uint32_t block = 0;
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+        std::uint32_t uses = 0;
+    };
+    struct Block
+    {
+        std::unique_ptr<char16_t[]> chars;
+        std::uint32_t size = 0;
+        std::uint32_t filled = 0;
+        std::uint32_t texts = 0; // in use
+    };
+    // An open-addressed look-up from a text's hash to its entry; a free slot holds emptyText.
+    struct Slot
+    {
+        Id id = emptyText;
+        std::uint32_t hash = 0;
+    };
+
+    std::uint32_t hashOf(QStringView text) const;
+    std::size_t slotOf(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
+    Id store(QStringView text, std::uint32_t hash, std::size_t slot);
+    Entry copyOf(QStringView text);
+    std::uint32_t blockWithRoom(std::uint32_t length);
+    void dropText(Entry &entry);
+    void resizeSlots(std::size_t count);
+    void insertSlot(Slot slot);
+    void removeSlotOf(Id id);
+
+    std::vector<Entry> entries_; // [Id]; entries_[emptyText] is the empty text
+    std::vector<Id> freeIds_;
+    std::vector<Slot> slots_; // a power of two long, at most half full
+    std::size_t usedSlots_ = 0;
+    // blocks_[0] is the empty text's, with no characters; new texts go into the last block.
+    std::vector<Block> blocks_;
+    std::vector<std::uint32_t> freeBlocks_;
+    std::uint32_t fillBlock_ = 0;
+    std::size_t blockChars_ = 0;
+    std::size_t seed_ = 0;
+};
