@@ -22,7 +22,13 @@ template <typename CellAt> QStringList of(int lineCount, int fieldCount, const C
     QStringList lines;
     lines.reserve(qMax(0, lineCount));
     for (int l = 0; l < lineCount; ++l) {
+        // Sized first: a digest's line runs to hundreds of kilobytes, and a line grown as it is
+        // written would end up to twice as large as its text.
+        qsizetype size = qsizetype(fieldCount) * delimiter.size();
+        for (int f = 0; f < fieldCount; ++f)
+            size += cellAt(f, l).size();
         QString line;
+        line.reserve(size);
         for (int f = 0; f < fieldCount; ++f)
             line += cellAt(f, l) % delimiter;
         lines << line;

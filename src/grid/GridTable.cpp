@@ -97,7 +97,7 @@ void GridTable::setColumns(int count)
 void GridTable::clearCells()
 {
     cells_.clearAll();
-    std::fill(columnNotes_.begin(), columnNotes_.end(), QHash<int, QVariant>());
+    std::fill(columnNotes_.begin(), columnNotes_.end(), ColumnNotes());
     markAllDirty();
     if (!bulk())
         publish();
@@ -188,7 +188,12 @@ void GridTable::setColumnNote(int column, int role, const QVariant &value)
 {
     if (column < 0 || column >= columns())
         return;
-    columnNotes_[std::size_t(column)].insert(role, value);
+    ColumnNotes &notes = columnNotes_[std::size_t(column)];
+    const auto note = std::find_if(notes.begin(), notes.end(), [role](const auto &n) { return n.first == role; });
+    if (note == notes.end())
+        notes.emplace_back(role, value);
+    else
+        note->second = value;
     markDirty(column, 0);
     if (!bulk())
         publish();
@@ -198,7 +203,11 @@ QVariant GridTable::columnNote(int column, int role) const
 {
     if (column < 0 || column >= columns())
         return {};
-    return columnNotes_[std::size_t(column)].value(role);
+    for (const auto &[noteRole, note] : columnNotes_[std::size_t(column)]) {
+        if (noteRole == role)
+            return note;
+    }
+    return {};
 }
 
 void GridTable::setCurrentCell(int column, int row)

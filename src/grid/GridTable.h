@@ -3,11 +3,12 @@
 #include "CellStore.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVariant>
 
+#include <utility>
 #include <vector>
 
 // A two-dimensional table of text cells addressed [column, row], both counted from 0. Row 0 is the
@@ -110,7 +111,10 @@ private:
     void clampCurrentCell();
 
     CellStore cells_;
-    std::vector<QHash<int, QVariant>> columnNotes_; // [column]
+    // A column has a note or two: a list costs a few dozen bytes where a hash costs two kilobytes,
+    // and a digest has a column per report.
+    using ColumnNotes = std::vector<std::pair<int, QVariant>>; // role, note
+    std::vector<ColumnNotes> columnNotes_; // [column]
     int publishedRows_ = 2;
     int publishedColumns_ = 1;
     int bulkDepth_ = 0;
