@@ -22,6 +22,8 @@ namespace {
 // Bytes read between two ticks of the pacer, and the part a pipe is read in.
 constexpr qsizetype bytesPerRead = 4 * 1024 * 1024;
 constexpr qsizetype pipeBytesPerRead = 64 * 1024;
+// The part a regular file is read and decoded in.
+constexpr qsizetype bytesPerDecodedRead = 1024 * 1024;
 
 QString systemError(int error)
 {
@@ -73,6 +75,24 @@ public:
 
     bool isRegular() const { return regular_; }
     qint64 size() const { return size_; }
+
+    void rewind()
+    {
+        if (::lseek(fd_, 0, SEEK_SET) != 0)
+            throw cannotRead(path_, errno);
+    }
+
+    // As many bytes as fit into `into` from `at` on; fewer only at the end of the file.
+    qsizetype readFull(QByteArray &into, qsizetype at)
+    {
+        while (at < into.size()) {
+            const qsizetype got = readSome(into.data() + at, into.size() - at);
+            if (got == 0)
+                break;
+            at += got;
+        }
+        return at;
+    }
 
     // Up to `count` bytes into `into`; 0 at the end of the file.
     qsizetype readSome(char *into, qsizetype count)
@@ -148,23 +168,26 @@ QString decodeWindows1252(QByteArrayView bytes, WorkPacer *pacer)
 // does within the whole: in UTF-8 right after an ASCII byte, which ends whatever came before it
 // (reports are mostly ASCII; failing that, before a byte that starts a character); in UTF-16
 // after a whole unit (surrogates pass through the decoder as they are).
-qsizetype partEnd(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start)
+qsizetype cutBefore(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start, qsizetype end)
 {
-    qsizetype end = std::min(body.size(), start + bytesPerRead);
-    if (end == body.size())
-        return end;
     if (encoding != QStringConverter::Utf8)
         return end - (end - start) % 2;
     const auto byte = [&](qsizetype i) {
         return static_cast<unsigned char>(body[i]);
     };
-    for (qsizetype back = 0; back < 64; ++back) {
+    for (qsizetype back = 0; back < 64 && end - back - 1 > start; ++back) {
         if (byte(end - back - 1) < 0x80)
             return end - back;
     }
     while (end > start + 1 && (byte(end) & 0xC0) == 0x80)
         --end;
     return end;
+}
+
+qsizetype partEnd(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start)
+{
+    const qsizetype end = std::min(body.size(), start + bytesPerRead);
+    return end == body.size() ? end : cutBefore(encoding, body, start, end);
 }
 
 // Decodes in parts of a few megabytes with a tick of the pacer after each. Every part is decoded
@@ -200,6 +223,115 @@ QStringConverter::Encoding converterFor(TextEncoding e)
         return QStringConverter::Utf8;
     }
 }
+
+// The encoding a file's first bytes announce with a byte-order mark, and the mark's length.
+std::pair<TextEncoding, qsizetype> byteOrderMark(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return { TextEncoding::Utf8WithMark, 3 };
+    if (bytes.startsWith("\xFF\xFE"))
+        return { TextEncoding::Utf16LE, 2 };
+    if (bytes.startsWith("\xFE\xFF"))
+        return { TextEncoding::Utf16BE, 2 };
+    return { TextEncoding::Utf8, 0 };
+}
+
+// A regular file read and decoded a part at a time, so that its bytes are never held whole beside
+// its text: a report's text alone takes twice its bytes. Each part ends where decode() would end
+// one, so the text is the same. Bytes that turn out not to be UTF-8 send the reading back to the
+// start to take every byte as Windows-1252, as decode() does.
+class PartwiseText
+{
+public:
+    PartwiseText(OpenFile &file, const QString &path, qint64 limit, WorkPacer *pacer) :
+        file_(file), path_(path), limit_(limit), pacer_(pacer)
+    { }
+
+    QString read(TextEncoding *found)
+    {
+        QByteArray part(bytesPerDecodedRead, Qt::Uninitialized);
+        qsizetype held = fill(part, 0);
+        const auto [encoding, markLength] = byteOrderMark(QByteArrayView(part.constData(), held));
+        held = dropFront(part, markLength, held);
+        QString text;
+        const bool utf8 = decodeParts(converterFor(encoding), part, held, encoding == TextEncoding::Utf8, text);
+        if (found)
+            *found = utf8 ? encoding : TextEncoding::Windows1252;
+        if (utf8)
+            return text;
+        text.clear(); // before the second text is made, not after
+        return readAsWindows1252();
+    }
+
+private:
+    // Reads on after the `held` bytes of `part`, counting the bytes against the limit.
+    qsizetype fill(QByteArray &part, qsizetype held)
+    {
+        const qsizetype filled = file_.readFull(part, held);
+        atEnd_ = filled < part.size();
+        read_ += filled - held;
+        if (read_ > limit_)
+            throw tooLarge(path_, limit_);
+        if (pacer_)
+            pacer_->tickNow();
+        return filled;
+    }
+
+    // Moves what follows the first `count` of the `held` bytes to the front; returns how many that is.
+    static qsizetype dropFront(QByteArray &part, qsizetype count, qsizetype held)
+    {
+        std::memmove(part.data(), part.constData() + count, std::size_t(held - count));
+        return held - count;
+    }
+
+    // False when `checkUtf8` and the bytes are not UTF-8.
+    bool decodeParts(QStringConverter::Encoding encoding, QByteArray &part, qsizetype held, bool checkUtf8,
+                     QString &text)
+    {
+        QStringDecoder first(encoding, QStringConverter::Flag::Stateless);
+        QStringDecoder later(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        text = QString(first.requiredSpace(std::max(qint64(held), file_.size())), Qt::Uninitialized);
+        qsizetype written = 0;
+        for (bool atStart = true;; atStart = false) {
+            const QByteArrayView bytes(part.constData(), held);
+            // A cut is chosen by looking at the byte after it, which must be one already read.
+            const qsizetype end = atEnd_ ? held : cutBefore(encoding, bytes, 0, held - 1);
+            QStringDecoder &decoder = atStart ? first : later;
+            if (text.size() - written < decoder.requiredSpace(end))
+                text.resize(written + decoder.requiredSpace(end) + bytesPerDecodedRead);
+            written = decoder.appendToBuffer(text.data() + written, bytes.first(end)) - text.constData();
+            if (checkUtf8 && decoder.hasError())
+                return false;
+            if (atEnd_)
+                break;
+            held = fill(part, dropFront(part, end, held));
+        }
+        text.truncate(written);
+        return true;
+    }
+
+    QString readAsWindows1252()
+    {
+        file_.rewind();
+        read_ = 0;
+        QString text;
+        text.reserve(file_.size());
+        QByteArray part(bytesPerDecodedRead, Qt::Uninitialized);
+        for (;;) {
+            const qsizetype held = fill(part, 0);
+            text += decodeWindows1252(QByteArrayView(part.constData(), held), nullptr);
+            if (atEnd_)
+                return text;
+        }
+    }
+
+    OpenFile &file_;
+    const QString &path_;
+    qint64 limit_;
+    WorkPacer *pacer_;
+    qint64 read_ = 0;
+    bool atEnd_ = false;
+};
 
 } // namespace
 
@@ -243,7 +375,18 @@ QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds k
 TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer,
                               TextEncoding *found)
 {
-    QString text = decode(readBytes(path, maxBytes, kinds, pacer), found, pacer);
+    QString text;
+    {
+        OpenFile file(path, kinds);
+        if (file.isRegular()) {
+            const qint64 limit = maxBytes == noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
+            if (file.size() > limit)
+                throw tooLarge(path, maxBytes);
+            text = PartwiseText(file, path, limit, pacer).read(found);
+        } else {
+            text = decode(readToEnd(file, path, maxBytes, pacer), found, pacer);
+        }
+    }
     if (pacer)
         pacer->tickNow();
     return TextLines::fromText(std::move(text), pacer);

@@ -72,12 +72,13 @@ TEST(TextFile, ByteOrderMarksSelectTheEncodingAndAreRemoved)
     EXPECT_EQ(found, TextEncoding::Utf8);
 }
 
-// A large file is decoded in parts of 4 MB, each on its own: whatever stands where one part ends
-// (a character of several bytes, a surrogate pair, a second byte-order mark), the text is the one
-// a decoder of the whole file gives.
+// A large text is decoded in parts of 4 MB, and a regular file read in parts of 1 MB (its mark
+// included), each on its own: whatever stands where one part ends (a character of several bytes,
+// a surrogate pair, a second byte-order mark), the text is the one a decoder of the whole gives.
 TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
 {
     constexpr qsizetype part = 4 * 1024 * 1024;
+    constexpr qsizetype filePart = 1024 * 1024;
     // ASCII text with `middle` from byte `at` of the text on (after the mark, if any).
     const auto asciiWith = [](qsizetype at, const QByteArray &middle, const char *mark = "") {
         QByteArray bytes(part + 1000, 'a');
@@ -90,6 +91,8 @@ TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
     };
     const QString pairAcross = QString(part / 2 - 1, u'x') + QString::fromUcs4(U"\U0001F600") + u'y';
     const QString markAtStart = QString(part / 2, u'x') + QChar(0xFEFF) + u'y';
+    // After the two bytes of the mark, the pair's first half ends the file's first part.
+    const QString pairAcrossFilePart = QString(filePart / 2 - 2, u'x') + QString::fromUcs4(U"\U0001F600") + u'y';
     const std::pair<const char *, QByteArray> files[] = {
         { "UTF-8, a character of two bytes across, nothing ASCII near",
           QByteArray("\xC3\xA4").repeated(part / 2 + 500).prepend("a") },
@@ -98,7 +101,10 @@ TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
         { "UTF-16 LE, a surrogate pair across", utf16(pairAcross, false) },
         { "UTF-16 BE, a surrogate pair across", utf16(pairAcross, true) },
         { "UTF-16 LE, a second mark where a part begins", utf16(markAtStart, false) },
+        { "UTF-16 LE, a surrogate pair across a file's part", utf16(pairAcrossFilePart, false) },
     };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.txt"));
     for (const auto &[name, bytes] : files) {
         TextEncoding found {};
         const QString decoded = TextFile::decode(bytes, &found);
@@ -110,6 +116,12 @@ TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
         const QString expected = whole(QByteArrayView(bytes).sliced(mark));
         EXPECT_FALSE(whole.hasError()) << name;
         EXPECT_TRUE(decoded == expected) << name;
+        writeBytes(path, bytes);
+        TextEncoding foundInFile {};
+        const TextLines read =
+            TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, nullptr, &foundInFile);
+        EXPECT_TRUE(read.joined() == expected) << name << ", read from a file";
+        EXPECT_EQ(foundInFile, found) << name;
     }
 }
 
@@ -117,6 +129,15 @@ TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
 {
     TextEncoding found {};
     EXPECT_EQ(TextFile::decode(QByteArray("K\xE4se \x80 \x81"), &found), QStringLiteral("Käse \u20AC \u0081"));
+    EXPECT_EQ(found, TextEncoding::Windows1252);
+
+    // In a file, the first byte that is not UTF-8 may come parts after the start.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("late.txt"));
+    writeBytes(path, QByteArray(3 * 1024 * 1024, 'a') + "\xC3\xA4 \x80");
+    found = {};
+    const TextLines read = TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, nullptr, &found);
+    EXPECT_TRUE(read.joined() == QString(3 * 1024 * 1024, u'a') + QStringLiteral("\u00C3\u00A4 \u20AC"));
     EXPECT_EQ(found, TextEncoding::Windows1252);
 }
 
