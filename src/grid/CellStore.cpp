@@ -1,6 +1,8 @@
 #include "CellStore.h"
 
 #include <algorithm>
+#include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -8,116 +10,143 @@ namespace {
 // over every cell, pay for itself.
 constexpr std::size_t idsWorthRenumbering = 1024;
 
+template <typename Column> void releaseFrom(TextPool &pool, const Column &column, int fromRow)
+{
+    for (auto cell = column.begin() + std::min(std::ptrdiff_t(fromRow), std::ssize(column)); cell != column.end();
+         ++cell)
+        pool.release(*cell);
+}
+
+// Moves element `from` to `to`, the ones between shifting by one.
+template <typename Vector> void moveWithin(Vector &items, int from, int to)
+{
+    if (from < to)
+        std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
+    else
+        std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
+}
+
 } // namespace
 
-CellStore::CellStore(int columns, int rows) : columns_(std::size_t(columns), Column(std::size_t(rows))), rows_(rows)
+CellStore::CellStore(int columns, int rows) :
+    narrowCells_(std::size_t(columns), std::vector<std::uint16_t>(std::size_t(rows))), columns_(columns), rows_(rows)
 { }
 
 // The new text is taken before the old one is let go: `text` may view the cell's own text.
 void CellStore::setText(int column, int row, QStringView text)
 {
-    TextPool::Id &cell = columns_[std::size_t(column)][std::size_t(row)];
     const TextPool::Id taken = pool_.take(text);
-    pool_.release(cell);
-    cell = taken;
-    reclaimWaste();
+    if (!wide_ && taken > std::numeric_limits<std::uint16_t>::max())
+        widen();
+    withCells([&](auto &cells) {
+        auto &cell = cells[std::size_t(column)][std::size_t(row)];
+        pool_.release(cell);
+        cell = std::decay_t<decltype(cell)>(taken);
+    });
+    reclaimUnusedIds();
+}
+
+void CellStore::widen()
+{
+    wideCells_.reserve(narrowCells_.size());
+    for (const auto &column : narrowCells_)
+        wideCells_.emplace_back(column.begin(), column.end());
+    narrowCells_ = {};
+    wide_ = true;
 }
 
 void CellStore::setRows(int count)
 {
-    for (Column &column : columns_) {
-        releaseAll(column, count);
-        column.resize(std::size_t(count));
-    }
+    withCells([&](auto &cells) {
+        for (auto &column : cells) {
+            releaseFrom(pool_, column, count);
+            column.resize(std::size_t(count));
+        }
+    });
     rows_ = count;
-    reclaimWaste();
+    reclaimUnusedIds();
 }
 
 void CellStore::setColumns(int count)
 {
-    for (auto column = columns_.begin() + std::min(std::ptrdiff_t(count), std::ssize(columns_));
-         column != columns_.end(); ++column)
-        releaseAll(*column, 0);
-    columns_.resize(std::size_t(count), Column(std::size_t(rows_)));
-    reclaimWaste();
+    withCells([&](auto &cells) {
+        for (int c = count; c < columns_; ++c)
+            releaseFrom(pool_, cells[std::size_t(c)], 0);
+        cells.resize(std::size_t(count), std::decay_t<decltype(cells[0])>(std::size_t(rows_)));
+    });
+    columns_ = count;
+    reclaimUnusedIds();
 }
 
 void CellStore::clearAll()
 {
-    for (Column &column : columns_)
-        std::fill(column.begin(), column.end(), TextPool::emptyText);
+    narrowCells_.assign(std::size_t(columns_), std::vector<std::uint16_t>(std::size_t(rows_)));
+    wideCells_ = {};
+    wide_ = false;
     pool_.clear();
 }
 
 void CellStore::clearRow(int row)
 {
-    for (Column &column : columns_) {
-        pool_.release(column[std::size_t(row)]);
-        column[std::size_t(row)] = TextPool::emptyText;
-    }
-    reclaimWaste();
+    withCells([&](auto &cells) {
+        for (auto &column : cells) {
+            pool_.release(column[std::size_t(row)]);
+            column[std::size_t(row)] = TextPool::emptyText;
+        }
+    });
+    reclaimUnusedIds();
 }
 
 void CellStore::eraseRow(int row)
 {
-    for (Column &column : columns_) {
-        pool_.release(column[std::size_t(row)]);
-        column.erase(column.begin() + row);
-    }
+    withCells([&](auto &cells) {
+        for (auto &column : cells) {
+            pool_.release(column[std::size_t(row)]);
+            column.erase(column.begin() + row);
+        }
+    });
     --rows_;
-    reclaimWaste();
+    reclaimUnusedIds();
 }
 
 void CellStore::eraseColumn(int column)
 {
-    releaseAll(columns_[std::size_t(column)], 0);
-    columns_.erase(columns_.begin() + column);
-    reclaimWaste();
+    withCells([&](auto &cells) {
+        releaseFrom(pool_, cells[std::size_t(column)], 0);
+        cells.erase(cells.begin() + column);
+    });
+    --columns_;
+    reclaimUnusedIds();
 }
 
 void CellStore::moveRow(int from, int to)
 {
-    for (Column &column : columns_) {
-        if (from < to)
-            std::rotate(column.begin() + from, column.begin() + from + 1, column.begin() + to + 1);
-        else
-            std::rotate(column.begin() + to, column.begin() + from, column.begin() + from + 1);
-    }
+    withCells([&](auto &cells) {
+        for (auto &column : cells)
+            moveWithin(column, from, to);
+    });
 }
 
 void CellStore::moveColumn(int from, int to)
 {
-    if (from < to)
-        std::rotate(columns_.begin() + from, columns_.begin() + from + 1, columns_.begin() + to + 1);
-    else
-        std::rotate(columns_.begin() + to, columns_.begin() + from, columns_.begin() + from + 1);
-}
-
-void CellStore::releaseAll(const Column &column, int fromRow)
-{
-    for (auto cell = column.begin() + std::min(std::ptrdiff_t(fromRow), std::ssize(column)); cell != column.end();
-         ++cell)
-        pool_.release(*cell);
+    withCells([&](auto &cells) { moveWithin(cells, from, to); });
 }
 
 // Renumbering costs a walk over every cell, so it waits until the unused entries outnumber those in
 // use and are worth a good part of that walk: the pool then never holds much more than its cells
 // need, however many texts came and went.
-void CellStore::reclaimWaste()
+void CellStore::reclaimUnusedIds()
 {
     const std::size_t unused = pool_.unusedIds();
     if (unused < idsWorthRenumbering || unused < pool_.idLimit() - unused)
         return;
-    const std::size_t cells = columns_.size() * std::size_t(rows_);
-    if (unused >= cells / 16)
-        renumberTexts();
-}
-
-void CellStore::renumberTexts()
-{
+    if (unused < std::size_t(columns_) * std::size_t(rows_) / 16)
+        return;
     const std::vector<TextPool::Id> renumbered = pool_.renumber();
-    for (Column &column : columns_) {
-        for (TextPool::Id &cell : column)
-            cell = renumbered[cell];
-    }
+    withCells([&](auto &cells) {
+        for (auto &column : cells) {
+            for (auto &cell : column)
+                cell = std::decay_t<decltype(cell)>(renumbered[cell]);
+        }
+    });
 }

@@ -4,12 +4,14 @@
 
 #include <QStringView>
 
+#include <cstdint>
 #include <vector>
 
 // The cells of one GridTable, column by column: each cell is the number of its text in the table's
-// own pool of distinct texts, so a cell costs four bytes and a text its characters once however
-// many cells repeat it. Columns are kept apart because tables grow by whole columns (a digest adds
-// one per report) as often as by rows (the parser adds one per counter line).
+// own pool of distinct texts, so a text costs its characters once however many cells repeat it.
+// Numbers take two bytes a cell while the pool has fewer than 65,536 texts, four beyond. Columns
+// are kept apart because tables grow by whole columns (a digest adds one per report) as often as
+// by rows (the parser adds one per counter line).
 //
 // A text goes with the last cell that holds it; the pool is emptied when every cell is.
 class CellStore
@@ -18,10 +20,15 @@ public:
     CellStore(int columns, int rows);
 
     int rows() const { return rows_; }
-    int columns() const { return int(columns_.size()); }
+    int columns() const { return columns_; }
 
     // A view valid as long as some cell holds this text.
-    QStringView text(int column, int row) const { return pool_.text(columns_[std::size_t(column)][std::size_t(row)]); }
+    QStringView text(int column, int row) const
+    {
+        const auto c = std::size_t(column);
+        const auto r = std::size_t(row);
+        return pool_.text(wide_ ? wideCells_[c][r] : narrowCells_[c][r]);
+    }
     void setText(int column, int row, QStringView text);
 
     // Growing adds blank rows (columns); shrinking drops the last ones with their texts.
@@ -37,13 +44,23 @@ public:
     void moveColumn(int from, int to);
 
 private:
-    using Column = std::vector<TextPool::Id>;
+    template <typename Id> using Cells = std::vector<std::vector<Id>>; // [column][row]
 
-    void releaseAll(const Column &column, int fromRow);
-    void reclaimWaste();
-    void renumberTexts();
+    // Calls `work` with the cells in the width they have now.
+    template <typename Work> void withCells(Work &&work)
+    {
+        if (wide_)
+            work(wideCells_);
+        else
+            work(narrowCells_);
+    }
+    void widen();
+    void reclaimUnusedIds();
 
-    std::vector<Column> columns_;
+    Cells<std::uint16_t> narrowCells_;
+    Cells<std::uint32_t> wideCells_;
+    bool wide_ = false;
+    int columns_ = 0;
     int rows_ = 0;
     TextPool pool_;
 };

@@ -19,7 +19,9 @@ constexpr std::size_t firstSlotCount = 16;
 } // namespace
 
 TextPool::TextPool() : entries_(1), blocks_(1), seed_(qGlobalQHashSeed())
-{ }
+{
+    static_assert(largestBlockChars <= offsetMask + 1, "where a text starts in its block must fit its place");
+}
 
 std::uint32_t TextPool::hashOf(QStringView text) const
 {
@@ -32,22 +34,23 @@ TextPool::Id TextPool::take(QStringView text)
     if (text.isEmpty())
         return emptyText;
     if ((usedSlots_ + 1) * 2 > slots_.size())
-        resizeSlots(std::max(firstSlotCount, slots_.size() * 2));
+        rebuildSlots(std::max(firstSlotCount, slots_.size() * 2));
     const std::uint32_t hash = hashOf(text);
-    for (std::size_t slot = slotOf(hash);; slot = (slot + 1) & (slots_.size() - 1)) {
-        const Slot &at = slots_[slot];
-        if (at.id == emptyText)
+    for (std::size_t slot = homeOf(hash);; slot = nextSlot(slot)) {
+        const Id id = slots_[slot];
+        if (id == emptyText)
             return store(text, hash, slot);
-        if (at.hash == hash && this->text(at.id) == text) {
-            ++entries_[at.id].uses;
-            return at.id;
+        Entry &entry = entries_[id];
+        if (entry.hash == hash && this->text(id) == text) {
+            ++entry.uses;
+            return id;
         }
     }
 }
 
 TextPool::Id TextPool::store(QStringView text, std::uint32_t hash, std::size_t slot)
 {
-    const Entry entry = copyOf(text);
+    const Entry entry { copyOf(text), std::uint32_t(text.size()), 1, hash };
     Id id = emptyText;
     if (freeIds_.empty()) {
         id = Id(entries_.size());
@@ -57,24 +60,24 @@ TextPool::Id TextPool::store(QStringView text, std::uint32_t hash, std::size_t s
         freeIds_.pop_back();
         entries_[id] = entry;
     }
-    slots_[slot] = { id, hash };
+    slots_[slot] = id;
     ++usedSlots_;
     return id;
 }
 
 // Nothing stored moves, so `text` may be one of the pool's own.
-TextPool::Entry TextPool::copyOf(QStringView text)
+std::uint32_t TextPool::copyOf(QStringView text)
 {
     if (text.size() > qsizetype(std::numeric_limits<std::uint32_t>::max()))
         throw std::length_error("A table cell cannot hold a text this long.");
     const auto length = std::uint32_t(text.size());
     const std::uint32_t index = blockWithRoom(length);
     Block &block = blocks_[index];
-    const Entry entry { index, block.filled, length, 1 };
+    const std::uint32_t place = (index << offsetBits) | block.filled;
     std::memcpy(block.chars.get() + block.filled, text.utf16(), length * sizeof(char16_t));
     block.filled += length;
     ++block.texts;
-    return entry;
+    return place;
 }
 
 std::uint32_t TextPool::blockWithRoom(std::uint32_t length)
@@ -88,6 +91,8 @@ std::uint32_t TextPool::blockWithRoom(std::uint32_t length)
     blockChars_ += block.size;
     std::uint32_t index = 0;
     if (freeBlocks_.empty()) {
+        if (blocks_.size() > (std::numeric_limits<std::uint32_t>::max() >> offsetBits))
+            throw std::length_error("A table cannot hold this many long texts.");
         index = std::uint32_t(blocks_.size());
         blocks_.push_back(std::move(block));
     } else {
@@ -99,11 +104,8 @@ std::uint32_t TextPool::blockWithRoom(std::uint32_t length)
         return index;
     // The block it takes over from goes now if it holds no text in use.
     const std::uint32_t previous = std::exchange(fillBlock_, index);
-    if (previous != 0 && blocks_[previous].texts == 0) {
-        blockChars_ -= blocks_[previous].size;
-        blocks_[previous] = Block();
-        freeBlocks_.push_back(previous);
-    }
+    if (previous != 0 && blocks_[previous].texts == 0)
+        freeBlock(previous);
     return index;
 }
 
@@ -126,56 +128,57 @@ void TextPool::release(Id id)
     freeIds_.push_back(id);
 }
 
-void TextPool::dropText(Entry &entry)
+void TextPool::dropText(const Entry &entry)
 {
-    Block &block = blocks_[entry.block];
+    const std::uint32_t index = entry.place >> offsetBits;
+    Block &block = blocks_[index];
     if (--block.texts > 0)
         return;
-    if (entry.block == fillBlock_) {
+    if (index == fillBlock_)
         block.filled = 0;
-        return;
-    }
-    blockChars_ -= block.size;
-    block = Block();
-    freeBlocks_.push_back(entry.block);
+    else
+        freeBlock(index);
 }
 
-void TextPool::resizeSlots(std::size_t count)
+void TextPool::freeBlock(std::uint32_t index)
 {
-    std::vector<Slot> old(count);
-    old.swap(slots_);
-    for (const Slot &slot : old) {
-        if (slot.id != emptyText)
-            insertSlot(slot);
-    }
+    blockChars_ -= blocks_[index].size;
+    blocks_[index] = Block();
+    freeBlocks_.push_back(index);
 }
 
-void TextPool::insertSlot(Slot slot)
+void TextPool::rebuildSlots(std::size_t count)
 {
-    std::size_t at = slotOf(slot.hash);
-    while (slots_[at].id != emptyText)
-        at = (at + 1) & (slots_.size() - 1);
-    slots_[at] = slot;
+    slots_.assign(count, emptyText);
+    usedSlots_ = 0;
+    for (Id id = 1; id < entries_.size(); ++id) {
+        if (entries_[id].uses == 0)
+            continue;
+        std::size_t slot = homeOf(entries_[id].hash);
+        while (slots_[slot] != emptyText)
+            slot = nextSlot(slot);
+        slots_[slot] = id;
+        ++usedSlots_;
+    }
 }
 
 // Linear probing without markers for removed slots: the slots after the freed one that would no
 // longer be found move back into the gap.
 void TextPool::removeSlotOf(Id id)
 {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t gap = slotOf(hashOf(text(id)));
-    while (slots_[gap].id != id)
-        gap = (gap + 1) & mask;
-    for (std::size_t next = (gap + 1) & mask; slots_[next].id != emptyText; next = (next + 1) & mask) {
-        const std::size_t home = slotOf(slots_[next].hash);
-        // The slot at `next` stays unless its home lies outside the stretch after the gap up to it.
+    std::size_t gap = homeOf(entries_[id].hash);
+    while (slots_[gap] != id)
+        gap = nextSlot(gap);
+    for (std::size_t next = nextSlot(gap); slots_[next] != emptyText; next = nextSlot(next)) {
+        const std::size_t home = homeOf(entries_[slots_[next]].hash);
+        // The slot at `next` stays findable where it is when its home lies after the gap, up to it.
         const bool staysFindable = gap < next ? (home > gap && home <= next) : (home > gap || home <= next);
         if (staysFindable)
             continue;
         slots_[gap] = slots_[next];
         gap = next;
     }
-    slots_[gap] = Slot();
+    slots_[gap] = emptyText;
     --usedSlots_;
 }
 
@@ -200,9 +203,6 @@ std::vector<TextPool::Id> TextPool::renumber()
     std::size_t slotCount = firstSlotCount;
     while (slotCount < entries_.size() * 2)
         slotCount *= 2;
-    slots_ = std::vector<Slot>(slotCount);
-    usedSlots_ = entries_.size() - 1;
-    for (Id id = 1; id < entries_.size(); ++id)
-        insertSlot({ id, hashOf(text(id)) });
+    rebuildSlots(slotCount);
     return renumbered;
 }

@@ -36,7 +36,8 @@ public:
     QStringView text(Id id) const
     {
         const Entry &entry = entries_[id];
-        return QStringView(blocks_[entry.block].chars.get() + entry.offset, qsizetype(entry.length));
+        return QStringView(blocks_[entry.place >> offsetBits].chars.get() + (entry.place & offsetMask),
+                           qsizetype(entry.length));
     }
 
     // Drops every text and gives back the memory; every id handed out before is void.
@@ -50,12 +51,16 @@ public:
     std::vector<Id> renumber();
 
 private:
+    // A text's place: its block in the high bits, where it starts in the block in the low ones.
+    static constexpr int offsetBits = 15;
+    static constexpr std::uint32_t offsetMask = (1u << offsetBits) - 1;
+
     struct Entry
     {
-        std::uint32_t block = 0;
-        std::uint32_t offset = 0;
+        std::uint32_t place = 0;
         std::uint32_t length = 0;
         std::uint32_t uses = 0;
+        std::uint32_t hash = 0;
     };
     struct Block
     {
@@ -64,28 +69,25 @@ private:
         std::uint32_t filled = 0;
         std::uint32_t texts = 0; // in use
     };
-    // An open-addressed look-up from a text's hash to its entry; a free slot holds emptyText.
-    struct Slot
-    {
-        Id id = emptyText;
-        std::uint32_t hash = 0;
-    };
 
     std::uint32_t hashOf(QStringView text) const;
-    std::size_t slotOf(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
+    std::size_t homeOf(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
+    std::size_t nextSlot(std::size_t slot) const { return (slot + 1) & (slots_.size() - 1); }
     Id store(QStringView text, std::uint32_t hash, std::size_t slot);
-    Entry copyOf(QStringView text);
+    std::uint32_t copyOf(QStringView text);
     std::uint32_t blockWithRoom(std::uint32_t length);
-    void dropText(Entry &entry);
-    void resizeSlots(std::size_t count);
-    void insertSlot(Slot slot);
+    void dropText(const Entry &entry);
+    void freeBlock(std::uint32_t index);
+    void rebuildSlots(std::size_t count);
     void removeSlotOf(Id id);
 
     std::vector<Entry> entries_; // [Id]; entries_[emptyText] is the empty text
     std::vector<Id> freeIds_;
-    std::vector<Slot> slots_; // a power of two long, at most half full
+    // Open addressing by the texts' hashes, linear probing; a free slot holds emptyText. A power of
+    // two long, at most half full.
+    std::vector<Id> slots_;
     std::size_t usedSlots_ = 0;
-    // blocks_[0] is the empty text's, with no characters; new texts go into the last block.
+    // blocks_[0] is the empty text's, with no characters; new texts go into fillBlock_.
     std::vector<Block> blocks_;
     std::vector<std::uint32_t> freeBlocks_;
     std::uint32_t fillBlock_ = 0;
