@@ -33,6 +33,14 @@ QString bracketed(const QString &field)
     return u'[' % field % u']';
 }
 
+// Rewrites `text` in the room it has: a field changes from one section row to the next, and a new
+// text each time would cost an allocation per row of every report.
+void overwrite(QString &text, QStringView with)
+{
+    text.resize(with.size());
+    std::copy(with.begin(), with.end(), text.begin());
+}
+
 } // namespace
 
 CounterNameIndex::CounterNameIndex(const GridTable &digest)
@@ -98,7 +106,7 @@ const std::vector<int> &CounterNameIndex::rowsMatching(QStringView section, QStr
     for (std::size_t i = 0; i < fields.size(); ++i) {
         RecentField &recent = recent_[i];
         if (!recent.known || recent.text != fields[i]) {
-            recent.text = fields[i].toString();
+            overwrite(recent.text, fields[i]);
             recent.rows = TextRules::isBlankText(recent.text) ? nullptr : &rowsHolding(recent.text);
             recent.known = true;
         }

@@ -8,6 +8,7 @@
 #include "grid/GridTable.h"
 
 #include <cmath>
+#include <vector>
 
 namespace DigestAverages {
 
@@ -30,16 +31,20 @@ double toHundredths(double value)
     return std::nearbyint(value * 100) * 0.01;
 }
 
-double rowSum(const GridTable &digest, int row, int skippedColumn)
+// The sum of each row, taken a column at a time: the table keeps its cells column by column, and a
+// sum along a row would fetch every cell from afar. Each row still adds its figures from the left.
+std::vector<double> rowSums(const GridTable &digest, int skippedColumn)
 {
-    double sum = 0;
+    std::vector<double> sums(std::size_t(digest.rows()), 0.0);
     for (int column = 1; column < digest.columns(); ++column) {
         if (column == skippedColumn)
             continue;
-        if (const auto number = NumberText::readReal(digest.cell(column, row)))
-            sum += *number;
+        for (int row = 1; row < digest.rows(); ++row) {
+            if (const auto number = NumberText::readReal(digest.cell(column, row)))
+                sums[std::size_t(row)] += *number;
+        }
     }
-    return sum;
+    return sums;
 }
 
 } // namespace
@@ -56,8 +61,9 @@ void calculate(GridTable &digest, Ui &ui)
     const int reportColumns = digest.columns() - DigestTableLayout::fixedColumnCount;
     if (reportColumns <= 0)
         return;
+    const std::vector<double> sums = rowSums(digest, average);
     for (int row = 1; row < digest.rows(); ++row) {
-        const double mean = rowSum(digest, row, average) / reportColumns;
+        const double mean = sums[std::size_t(row)] / reportColumns;
         digest.setCell(average, row, NumberText::general(toHundredths(mean)));
     }
 }

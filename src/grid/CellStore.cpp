@@ -55,12 +55,16 @@ void CellStore::widen()
     wide_ = true;
 }
 
+// A column that shrinks to a fraction of its room gives the room back: the room follows the rows
+// through a parse of a large report and back.
 void CellStore::setRows(int count)
 {
     withCells([&](auto &cells) {
         for (auto &column : cells) {
             releaseFrom(pool_, column, count);
             column.resize(std::size_t(count));
+            if (column.size() < column.capacity() / 4)
+                column.shrink_to_fit();
         }
     });
     rows_ = count;
@@ -80,9 +84,14 @@ void CellStore::setColumns(int count)
 
 void CellStore::clearAll()
 {
-    narrowCells_.assign(std::size_t(columns_), std::vector<std::uint16_t>(std::size_t(rows_)));
-    wideCells_ = {};
-    wide_ = false;
+    if (wide_) {
+        narrowCells_.assign(std::size_t(columns_), std::vector<std::uint16_t>(std::size_t(rows_)));
+        wideCells_ = {};
+        wide_ = false;
+    } else {
+        for (auto &column : narrowCells_)
+            std::fill(column.begin(), column.end(), TextPool::emptyText);
+    }
     pool_.clear();
 }
 

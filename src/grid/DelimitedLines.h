@@ -5,6 +5,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
+
 class GridTable;
 
 // Delimited text for spreadsheets: a line per row, each cell written exactly (no quoting, no
@@ -17,21 +20,29 @@ QString delimiterFrom(const QString &typed);
 
 // `lineCount` lines of `fieldCount` fields each, field f of line l being `cellAt(f, l)`: a table
 // read as it stands or turned on its side.
+//
+// Lines are written a few dozen at a time, field by field: a table keeps its cells column by
+// column, and a line along a row would fetch each of its cells from afar. Each line is sized
+// first, since a digest's line runs to hundreds of kilobytes and one grown as it is written would
+// end up to twice as large as its text.
 template <typename CellAt> QStringList of(int lineCount, int fieldCount, const CellAt &cellAt, const QString &delimiter)
 {
-    QStringList lines;
-    lines.reserve(qMax(0, lineCount));
-    for (int l = 0; l < lineCount; ++l) {
-        // Sized first: a digest's line runs to hundreds of kilobytes, and a line grown as it is
-        // written would end up to twice as large as its text.
-        qsizetype size = qsizetype(fieldCount) * delimiter.size();
-        for (int f = 0; f < fieldCount; ++f)
-            size += cellAt(f, l).size();
-        QString line;
-        line.reserve(size);
-        for (int f = 0; f < fieldCount; ++f)
-            line += cellAt(f, l) % delimiter;
-        lines << line;
+    constexpr int linesAtOnce = 64;
+    QStringList lines(qMax(0, lineCount));
+    for (int first = 0; first < lineCount; first += linesAtOnce) {
+        const int end = std::min(lineCount, first + linesAtOnce);
+        std::array<qsizetype, linesAtOnce> sizes {};
+        sizes.fill(qsizetype(fieldCount) * delimiter.size());
+        for (int f = 0; f < fieldCount; ++f) {
+            for (int l = first; l < end; ++l)
+                sizes[std::size_t(l - first)] += cellAt(f, l).size();
+        }
+        for (int l = first; l < end; ++l)
+            lines[l].reserve(sizes[std::size_t(l - first)]);
+        for (int f = 0; f < fieldCount; ++f) {
+            for (int l = first; l < end; ++l)
+                lines[l] += cellAt(f, l) % delimiter;
+        }
     }
     return lines;
 }

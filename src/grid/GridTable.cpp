@@ -124,9 +124,10 @@ void GridTable::clearBody()
 void GridTable::resetWithHeader(const QStringList &headers)
 {
     BulkUpdate batch(*this);
+    // Emptied first, so that no text is let go of one cell at a time.
+    clearCells();
     setColumns(int(headers.size()));
     setRows(2);
-    clearCells();
     for (int c = 0; c < columns(); ++c)
         setCell(c, 0, headers.value(c));
 }

@@ -26,20 +26,21 @@ public:
         // Neighbouring rows mostly share their section and path: those were settled a row ago.
         if (text == previous_)
             return;
-        previous_ = text.toString();
+        previous_ = text;
         if (TextRules::isBlankText(text))
             return;
         QString key = TextRules::asciiLower(text);
         if (seen_.contains(key))
             return;
         seen_.insert(std::move(key));
-        list_.append(previous_);
+        list_.append(text.toString());
     }
 
 private:
     QStringList &list_;
     QSet<QString> seen_;
-    QString previous_;
+    // A cell of the table, which does not change while the lists are filled.
+    QStringView previous_;
 };
 
 } // namespace

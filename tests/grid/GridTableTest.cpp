@@ -187,6 +187,87 @@ TEST(GridTable, ABulkUpdateIsSilentUntilItsOuterEndThenAnnouncesEveryChange)
     EXPECT_EQ(t.data(t.index(1, 0)).toString(), QString());
 }
 
+// A table holds each distinct text once for all its cells: whatever cells share, take from one
+// another or let go of, every cell reads exactly what was last written into it.
+TEST(GridTable, CellsSharingATextKeepItUntilTheLastLetsGo)
+{
+    GridTable t(3);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fill(t, 0, { QStringLiteral("H"), QStringLiteral("0.0"), QStringLiteral("0.0"), QStringLiteral("x0.5y") });
+    t.setCell(1, 1, t.cell(0, 1));
+    t.setCell(0, 1, QStringLiteral("n/a"));
+    const QStringView shared = t.cell(0, 2);
+    t.setCell(0, 3, t.cell(0, 3).sliced(1, 3)); // a new text taken from the cell's own
+    const QString longText(100000, u'L'); // longer than the room texts are kept in
+    t.setCell(2, 1, longText);
+    for (int i = 0; i < 5000; ++i) // new texts fill new room; the texts in use stay where they are
+        t.setCell(2, 2, QString::number(i));
+    EXPECT_EQ(shared, QStringLiteral("0.0"));
+    EXPECT_EQ(
+        column(t, 0),
+        (QStringList { QStringLiteral("H"), QStringLiteral("n/a"), QStringLiteral("0.0"), QStringLiteral("0.5") }));
+    EXPECT_EQ(t.cell(1, 1), QStringLiteral("0.0"));
+    EXPECT_TRUE(t.cell(2, 1) == longText);
+    EXPECT_EQ(t.cell(2, 2), QStringLiteral("4999"));
+
+    t.moveRow(1, 3);
+    t.moveColumn(0, 2);
+    EXPECT_EQ(
+        column(t, 2),
+        (QStringList { QStringLiteral("H"), QStringLiteral("0.0"), QStringLiteral("0.5"), QStringLiteral("n/a") }));
+    EXPECT_EQ(t.cell(0, 3), QStringLiteral("0.0"));
+    EXPECT_TRUE(t.cell(1, 3) == longText);
+    t.deleteColumn(0);
+    t.setCell(0, 3, QString());
+    EXPECT_EQ(t.cell(0, 3), QString());
+    EXPECT_EQ(t.cell(1, 1), QStringLiteral("0.0"));
+    t.resetWithHeader({ QStringLiteral("A"), QStringLiteral("B") });
+    t.setRows(4);
+    EXPECT_EQ(column(t, 1), (QStringList { QStringLiteral("B"), QString(), QString(), QString() }));
+}
+
+// Beyond 65,536 distinct texts, and after many texts came and went, every cell still reads its own.
+TEST(GridTable, ManyDistinctTextsComingAndGoingLoseNone)
+{
+    constexpr int rows = 70000;
+    GridTable t(2);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto text = [](int round, int row) -> QString {
+        return QString::number(round) + u'.' + QString::number(row);
+    };
+    // Whether rows 1..lastRow of column 0 hold the texts of `round`, row r the one written into row
+    // r + shift.
+    const auto holds = [&](int round, int lastRow, int shift) {
+        for (int r = 1; r <= lastRow; ++r) {
+            if (t.cell(0, r) != text(round, r + shift))
+                return false;
+        }
+        return true;
+    };
+    for (int round = 0; round <= 3; ++round) { // each round lets go of every text of the one before
+        GridTable::BulkUpdate batch(t);
+        t.setRows(rows);
+        for (int r = 1; r < rows; ++r) {
+            t.setCell(0, r, text(round, r));
+            t.setCell(1, r, QStringLiteral("0.0"));
+        }
+    }
+    EXPECT_TRUE(holds(3, rows - 1, 0));
+    t.moveRow(1, rows - 1);
+    t.deleteRow(1);
+    EXPECT_TRUE(holds(3, rows - 3, 2));
+    EXPECT_EQ(t.cell(0, rows - 2), text(3, 1));
+    t.setRows(rows / 4); // lets go of three quarters of the texts at once
+    t.setRows(rows);
+    EXPECT_TRUE(holds(3, rows / 4 - 1, 2));
+    EXPECT_EQ(t.cell(0, rows / 4), QString());
+    EXPECT_EQ(t.cell(1, rows / 4 - 1), QStringLiteral("0.0"));
+    t.clearCells();
+    EXPECT_EQ(t.cell(0, 5), QString());
+    t.setCell(0, 5, QStringLiteral("again"));
+    EXPECT_EQ(t.cell(0, 5), QStringLiteral("again"));
+}
+
 TEST(DelimitedLines, EveryCellIsFollowedByTheTrimmedDelimiter)
 {
     GridTable t(3);
