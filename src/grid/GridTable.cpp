@@ -12,16 +12,6 @@ GridTable::GridTable(int columns, QObject *parent) :
     publishedColumns_(cells_.columns())
 { }
 
-bool GridTable::inRange(int column, int row) const
-{
-    return column >= 0 && column < columns() && row >= 0 && row < rows();
-}
-
-QStringView GridTable::cell(int column, int row) const
-{
-    return inRange(column, row) ? cells_.text(column, row) : QStringView();
-}
-
 void GridTable::setCell(int column, int row, QStringView text)
 {
     if (!inRange(column, row)) {

@@ -34,7 +34,10 @@ public:
 
     // The text of a cell, empty outside the table. The view stays valid as long as some cell of the
     // table holds that text: writing other cells leaves it alone, a reset ends it.
-    QStringView cell(int column, int row) const;
+    QStringView cell(int column, int row) const
+    {
+        return inRange(column, row) ? cells_.text(column, row) : QStringView();
+    }
     // Throws Failure for a cell outside the table.
     void setCell(int column, int row, QStringView text);
 
@@ -102,7 +105,7 @@ signals:
     void currentCellChanged(int column, int row);
 
 private:
-    bool inRange(int column, int row) const;
+    bool inRange(int column, int row) const { return column >= 0 && column < columns() && row >= 0 && row < rows(); }
     bool bulk() const { return bulkDepth_ > 0; }
     void cellChanged(int column, int row);
     void markDirty(int column, int row);

@@ -41,7 +41,7 @@ TextPool::Id TextPool::take(QStringView text)
         if (id == emptyText)
             return store(text, hash, slot);
         Entry &entry = entries_[id];
-        if (entry.hash == hash && this->text(id) == text) {
+        if (entry.hash == hash && sameText(this->text(id), text)) {
             ++entry.uses;
             return id;
         }

@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -70,6 +71,11 @@ private:
         std::uint32_t texts = 0; // in use
     };
 
+    // Compared here rather than in Qt: most texts are a few characters long.
+    static bool sameText(QStringView a, QStringView b)
+    {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+    }
     std::uint32_t hashOf(QStringView text) const;
     std::size_t homeOf(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
     std::size_t nextSlot(std::size_t slot) const { return (slot + 1) & (slots_.size() - 1); }
