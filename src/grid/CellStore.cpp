@@ -9,6 +9,9 @@ namespace {
 // Entries of released texts are reused by new ones; only when many wait does a renumbering, a walk
 // over every cell, pay for itself.
 constexpr std::size_t idsWorthRenumbering = 1024;
+// A column keeps the room of a report's rows for the next report; only the room of a large one is
+// given back when the table shrinks.
+constexpr std::size_t rowsWorthGivingBack = 16 * 1024;
 
 template <typename Column> void releaseFrom(TextPool &pool, const Column &column, int fromRow)
 {
@@ -55,15 +58,13 @@ void CellStore::widen()
     wide_ = true;
 }
 
-// A column that shrinks to a fraction of its room gives the room back: the room follows the rows
-// through a parse of a large report and back.
 void CellStore::setRows(int count)
 {
     withCells([&](auto &cells) {
         for (auto &column : cells) {
             releaseFrom(pool_, column, count);
             column.resize(std::size_t(count));
-            if (column.size() < column.capacity() / 4)
+            if (column.capacity() > rowsWorthGivingBack && column.size() < column.capacity() / 4)
                 column.shrink_to_fit();
         }
     });

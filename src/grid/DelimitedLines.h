@@ -39,9 +39,11 @@ template <typename CellAt> QStringList of(int lineCount, int fieldCount, const C
         }
         for (int l = first; l < end; ++l)
             lines[l].reserve(sizes[std::size_t(l - first)]);
+        // append(), not += with a %: Qt's operator+= for concatenations takes a line that is half
+        // written for one that has run out of room and doubles it.
         for (int f = 0; f < fieldCount; ++f) {
             for (int l = first; l < end; ++l)
-                lines[l] += cellAt(f, l) % delimiter;
+                lines[l].append(cellAt(f, l)).append(delimiter);
         }
     }
     return lines;
