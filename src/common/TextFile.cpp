@@ -22,7 +22,7 @@ namespace {
 // Bytes read between two ticks of the pacer, and the part a pipe is read in.
 constexpr qsizetype bytesPerRead = 4 * 1024 * 1024;
 constexpr qsizetype pipeBytesPerRead = 64 * 1024;
-// The part a regular file is read and decoded in.
+// The largest part a regular file is read and decoded in.
 constexpr qsizetype bytesPerDecodedRead = 1024 * 1024;
 
 QString systemError(int error)
@@ -243,13 +243,19 @@ std::pair<TextEncoding, qsizetype> byteOrderMark(QByteArrayView bytes)
 class PartwiseText
 {
 public:
+    // A file that fits one part is read in one part of its size (a few kilobytes at least, in case it
+    // has grown since).
     PartwiseText(OpenFile &file, const QString &path, qint64 limit, WorkPacer *pacer) :
-        file_(file), path_(path), limit_(limit), pacer_(pacer)
+        file_(file),
+        path_(path),
+        limit_(limit),
+        pacer_(pacer),
+        partBytes_(qsizetype(std::clamp(file.size() + 1, qint64(4096), qint64(bytesPerDecodedRead))))
     { }
 
     QString read(TextEncoding *found)
     {
-        QByteArray part(bytesPerDecodedRead, Qt::Uninitialized);
+        QByteArray part(partBytes_, Qt::Uninitialized);
         qsizetype held = fill(part, 0);
         const auto [encoding, markLength] = byteOrderMark(QByteArrayView(part.constData(), held));
         held = dropFront(part, markLength, held);
@@ -298,7 +304,7 @@ private:
             const qsizetype end = atEnd_ ? held : cutBefore(encoding, bytes, 0, held - 1);
             QStringDecoder &decoder = atStart ? first : later;
             if (text.size() - written < decoder.requiredSpace(end))
-                text.resize(written + decoder.requiredSpace(end) + bytesPerDecodedRead);
+                text.resize(written + decoder.requiredSpace(end) + partBytes_);
             written = decoder.appendToBuffer(text.data() + written, bytes.first(end)) - text.constData();
             if (checkUtf8 && decoder.hasError())
                 return false;
@@ -316,7 +322,7 @@ private:
         read_ = 0;
         QString text;
         text.reserve(file_.size());
-        QByteArray part(bytesPerDecodedRead, Qt::Uninitialized);
+        QByteArray part(partBytes_, Qt::Uninitialized);
         for (;;) {
             const qsizetype held = fill(part, 0);
             text += decodeWindows1252(QByteArrayView(part.constData(), held), nullptr);
@@ -329,6 +335,7 @@ private:
     const QString &path_;
     qint64 limit_;
     WorkPacer *pacer_;
+    qsizetype partBytes_;
     qint64 read_ = 0;
     bool atEnd_ = false;
 };

@@ -14,6 +14,14 @@ char16_t foldUpper(char16_t c)
     return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
 }
 
+template <typename Fold> void foldInto(QStringView text, QString &into, Fold fold)
+{
+    into.resize(text.size());
+    char16_t *out = reinterpret_cast<char16_t *>(into.data());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = fold(text[i].unicode());
+}
+
 template <typename Fold> QString folded(QStringView text, Fold fold)
 {
     QString result(text.size(), Qt::Uninitialized);
@@ -58,6 +66,11 @@ QString asciiLower(QStringView text)
 QString asciiUpper(QStringView text)
 {
     return folded(text, foldUpper);
+}
+
+void asciiLowerInto(QStringView text, QString &into)
+{
+    foldInto(text, into, foldLower);
 }
 
 qsizetype indexOfAnyCase(QStringView text, QStringView lowerNeedle, qsizetype from)

@@ -22,6 +22,8 @@ bool isBlankText(QStringView text);
 
 QString asciiLower(QStringView text);
 QString asciiUpper(QStringView text);
+// asciiLower() into `into`, in the room it has: for a look-up key made over and over.
+void asciiLowerInto(QStringView text, QString &into);
 
 // Whether `lowerNeedle` (already lower case) occurs in `text` with ASCII letters folded.
 bool containsAnyCase(QStringView text, QStringView lowerNeedle);

@@ -60,6 +60,15 @@ void CellStore::widen()
 
 void CellStore::setRows(int count)
 {
+    if (count == rows_ + 1) {
+        // The parser adds one row at a time.
+        withCells([](auto &cells) {
+            for (auto &column : cells)
+                column.emplace_back();
+        });
+        rows_ = count;
+        return;
+    }
     withCells([&](auto &cells) {
         for (auto &column : cells) {
             releaseFrom(pool_, column, count);

@@ -15,6 +15,7 @@ namespace {
 constexpr std::size_t firstBlockChars = 256;
 constexpr std::size_t largestBlockChars = 32 * 1024;
 constexpr std::size_t firstSlotCount = 16;
+constexpr std::size_t entriesKeptByClear = 16 * 1024;
 
 } // namespace
 
@@ -182,9 +183,30 @@ void TextPool::removeSlotOf(Id id)
     --usedSlots_;
 }
 
+// A table emptied to be filled again (the section table, once per report of a digest) keeps the
+// room of a pool of moderate size and its last block of characters; a large pool gives all back.
 void TextPool::clear()
 {
-    *this = TextPool();
+    if (entries_.capacity() > entriesKeptByClear) {
+        *this = TextPool();
+        return;
+    }
+    entries_.resize(1);
+    freeIds_.clear();
+    std::fill(slots_.begin(), slots_.end(), emptyText);
+    usedSlots_ = 0;
+    Block kept = std::move(blocks_[fillBlock_]);
+    blocks_.resize(1);
+    freeBlocks_.clear();
+    fillBlock_ = 0;
+    blockChars_ = 0;
+    if (kept.chars) {
+        kept.filled = 0;
+        kept.texts = 0;
+        blockChars_ = kept.size;
+        blocks_.push_back(std::move(kept));
+        fillBlock_ = 1;
+    }
 }
 
 std::vector<TextPool::Id> TextPool::renumber()

@@ -29,10 +29,10 @@ public:
         previous_ = text;
         if (TextRules::isBlankText(text))
             return;
-        QString key = TextRules::asciiLower(text);
-        if (seen_.contains(key))
+        TextRules::asciiLowerInto(text, key_);
+        if (seen_.contains(key_))
             return;
-        seen_.insert(std::move(key));
+        seen_.insert(key_);
         list_.append(text.toString());
     }
 
@@ -41,6 +41,8 @@ private:
     QSet<QString> seen_;
     // A cell of the table, which does not change while the lists are filled.
     QStringView previous_;
+    // The folded text looked up, kept from one offer to the next: only a key the set takes is copied.
+    QString key_;
 };
 
 } // namespace
