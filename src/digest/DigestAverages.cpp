@@ -8,6 +8,7 @@
 #include "grid/GridTable.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace DigestAverages {
@@ -31,17 +32,34 @@ double toHundredths(double value)
     return std::nearbyint(value * 100) * 0.01;
 }
 
+// A row's running sum, and its last figure read: a counter often shows the same figure report after
+// report ("0.0", "n/a"), which is then not read again.
+struct RowSum
+{
+    double sum = 0;
+    bool anyRead = false;
+    QStringView lastText;
+    std::optional<double> lastNumber;
+};
+
 // The sum of each row, taken a column at a time: the table keeps its cells column by column, and a
 // sum along a row would fetch every cell from afar. Each row still adds its figures from the left.
-std::vector<double> rowSums(const GridTable &digest, int skippedColumn)
+std::vector<RowSum> rowSums(const GridTable &digest, int skippedColumn)
 {
-    std::vector<double> sums(std::size_t(digest.rows()), 0.0);
+    std::vector<RowSum> sums(std::size_t(digest.rows()));
     for (int column = 1; column < digest.columns(); ++column) {
         if (column == skippedColumn)
             continue;
         for (int row = 1; row < digest.rows(); ++row) {
-            if (const auto number = NumberText::readReal(digest.cell(column, row)))
-                sums[std::size_t(row)] += *number;
+            RowSum &rowSum = sums[std::size_t(row)];
+            const QStringView text = digest.cell(column, row);
+            if (!rowSum.anyRead || text != rowSum.lastText) {
+                rowSum.anyRead = true;
+                rowSum.lastText = text;
+                rowSum.lastNumber = NumberText::readReal(text);
+            }
+            if (rowSum.lastNumber)
+                rowSum.sum += *rowSum.lastNumber;
         }
     }
     return sums;
@@ -61,9 +79,9 @@ void calculate(GridTable &digest, Ui &ui)
     const int reportColumns = digest.columns() - DigestTableLayout::fixedColumnCount;
     if (reportColumns <= 0)
         return;
-    const std::vector<double> sums = rowSums(digest, average);
+    const std::vector<RowSum> sums = rowSums(digest, average);
     for (int row = 1; row < digest.rows(); ++row) {
-        const double mean = sums[std::size_t(row)] / reportColumns;
+        const double mean = sums[std::size_t(row)].sum / reportColumns;
         digest.setCell(average, row, NumberText::general(toHundredths(mean)));
     }
 }
