@@ -12,9 +12,14 @@
 #include "digest/DigestEditing.h"
 #include "digest/DigestExport.h"
 #include "digest/DigestRun.h"
+#include "digest/DigestStatistics.h"
 #include "digest/FileList.h"
+#include "digest/ProblemList.h"
+#include "digest/TimeWindow.h"
 #include "grid/GridTable.h"
 #include "report/ReportLoader.h"
+
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +59,8 @@ DigestCommands::DigestCommands(const Workspace &workspace, DigestPanel &panel, S
     connect(&panel, &DigestPanel::digestMousePressed, this, &DigestCommands::sgSysmonDigestMouseDown);
     connect(&panel, &DigestPanel::digestMouseReleased, this, &DigestCommands::sgSysmonDigestMouseUp);
     connect(&panel, &DigestPanel::digestMouseEntered, this, &DigestCommands::sgSysmonDigestMouseEnter);
+    connect(&panel, &DigestPanel::statisticsToggled, this, &DigestCommands::cbStatisticsClick);
+    connect(&panel, &DigestPanel::problemChosen, this, &DigestCommands::sgProblemsDblClick);
 }
 
 bool DigestCommands::digesting() const
@@ -65,17 +72,19 @@ void DigestCommands::btDigestClick()
 {
     bool started = false;
     CommandGuard::run(work_.ui, u"btDigestClick"_s, [&] {
+        // A window that does not read is refused before the question, not after the user said Yes.
+        const TimeWindow window = TimeWindow::fromTexts(panel_.fromText(), panel_.toText());
         if (!DigestRun::mayStart(work_.sgFiles, work_.ui))
             return;
         started = true;
-        runDigest();
+        runDigest(window);
     });
     // However the run ended, the first tab's category boxes offer what the section table holds.
     if (started)
         setupPanel_.setCategoryItems(work_.categoryLists);
 }
 
-void DigestCommands::runDigest()
+void DigestCommands::runDigest(const TimeWindow &window)
 {
     const BusyGuard::Scope busy(work_.busy);
     const BusyGuard::Scope digesting(work_.digestBusy);
@@ -102,8 +111,20 @@ void DigestCommands::runDigest()
     };
     const DigestRun::Tables tables { work_.sgSysmonDigest, work_.sgSysmonCounters, work_.sgSysmonSections,
                                      work_.categoryLists };
-    DigestRun(tables, work_.ui, work_.bAbort, std::move(hooks), pumpIntervalMs_)
-        .run(paths, { .append = panel_.appendTicked(), .timeOnly = panel_.timeOnlyTicked() });
+    showProblems({});
+    DigestRun digestRun(tables, work_.ui, work_.bAbort, std::move(hooks), pumpIntervalMs_);
+    // However the run ends, the problems of the reports it got through are listed.
+    const auto listProblems = qScopeGuard([&] { showProblems(digestRun.problems()); });
+    digestRun.run(paths, { .append = panel_.appendTicked(),
+                           .timeOnly = panel_.timeOnlyTicked(),
+                           .statistics = panel_.statisticsTicked(),
+                           .window = window });
+}
+
+void DigestCommands::showProblems(const std::vector<ReportProblem> &problems)
+{
+    ProblemList::fill(work_.sgProblems, problems);
+    panel_.showProblemCount(int(problems.size()));
 }
 
 // The time left is the time so far, shared out evenly over the reports done. The text is short
@@ -169,6 +190,31 @@ void DigestCommands::sgSysmonDigestMouseEnter()
 void DigestCommands::followCurrentRow()
 {
     panel_.chartPanel().setValueAxis2Text(DigestEditing::currentCounterName(work_.sgSysmonDigest));
+}
+
+void DigestCommands::cbStatisticsClick(bool ticked)
+{
+    CommandGuard::run(work_.ui, u"cbStatisticsClick"_s, [&] {
+        DigestStatistics::setShown(work_.sgSysmonDigest, ticked);
+        DigestStatistics::calculate(work_.sgSysmonDigest);
+    });
+}
+
+void DigestCommands::sgProblemsDblClick(int row)
+{
+    CommandGuard::run(work_.ui, u"sgProblemsDblClick"_s, [&] {
+        const GridTable &problems = work_.sgProblems;
+        GridTable &digest = work_.sgSysmonDigest;
+        const ProblemList::Place place = ProblemList::placeOf(digest, problems.cell(ProblemList::Report, row),
+                                                               problems.cell(ProblemList::Counter, row));
+        if (!place.column) {
+            work_.ui.setStatus(StatusPanel::Messages, u"The report has no column in the digest table."_s);
+            return;
+        }
+        digest.setCurrentCell(*place.column, place.row.value_or(digest.currentRow()));
+        panel_.focusDigestTable();
+        followCurrentRow();
+    });
 }
 
 void DigestCommands::btExportClick()

@@ -8,8 +8,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class BusyGuard;
+class TimeWindow;
+struct ReportProblem;
 class DigestPanel;
 class GridTable;
 class SetupCountersPanel;
@@ -18,7 +21,8 @@ class TextLines;
 class Ui;
 struct CategoryLists;
 
-// The commands of the digest tab: the digest run, the averages, Delete Column from the popup menu,
+// The commands of the digest tab: the digest run and the report problems it lists, the averages,
+// the statistics appearing and vanishing with their check box, Delete Column from the popup menu,
 // Delete on a counter row, "Y Ax.2" following the current row, and the digest export. Each handler
 // gathers the panel's texts and ticks, runs the command inside its guard and puts the outcome on
 // the screen.
@@ -34,6 +38,8 @@ public:
         const GridTable &sgSysmonCounters;
         GridTable &sgSysmonSections;
         GridTable &sgSysmonDigest;
+        // The report problems of the last run.
+        GridTable &sgProblems;
         CategoryLists &categoryLists;
         Ui &ui;
         bool &bAbort;
@@ -63,9 +69,13 @@ public:
     void sgSysmonDigestMouseUp();
     void sgSysmonDigestMouseEnter();
     void btExportClick();
+    void cbStatisticsClick(bool ticked);
+    // Goes to the column of the report a problem names, and to its counter's row when it names one.
+    void sgProblemsDblClick(int row);
 
 private:
-    void runDigest();
+    void runDigest(const TimeWindow &window);
+    void showProblems(const std::vector<ReportProblem> &problems);
     void showProgress(int done, int total);
     void followCurrentRow();
     bool digesting() const;

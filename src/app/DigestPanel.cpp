@@ -4,10 +4,12 @@
 #include "ChartPanel.h"
 #include "Controls.h"
 #include "GridView.h"
+#include "ProblemsPanel.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -19,19 +21,36 @@ namespace {
 
 constexpr int chartHeight = 154;
 constexpr int collapsedChartHeight = 1;
+constexpr int problemsHeight = 160;
+
+// A bound of the time window: empty means none, the format shows until the user types.
+QLineEdit *boundEdit(const QString &name, const QString &labelName, const QString &caption, QWidget *bar)
+{
+    QLabel *label = Controls::label(labelName, caption, bar);
+    QLineEdit *edit = Controls::lineEdit(name, QString(), bar);
+    label->setBuddy(edit);
+    edit->setPlaceholderText(u"yyyy-MM-dd hh:mm:ss"_s);
+    edit->setClearButtonEnabled(true);
+    edit->setToolTip(u"Digest only the reports whose sampling started at this moment or later (From), or\n"
+                     "at this moment or earlier (To): \"yyyy-MM-dd hh:mm:ss\", or \"yyyy-MM-dd\" for the whole\n"
+                     "day. Empty: no bound. The reports left out are listed among the problems."_s);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(u"0000-00-00 00:00:00"_s) + 40);
+    return edit;
+}
 
 } // namespace
 
-DigestPanel::DigestPanel(GridTable &digest, QWidget *parent) : QWidget(parent)
+DigestPanel::DigestPanel(GridTable &digest, GridTable &problems, QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"paDigest"_s);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTop());
+    layout->addWidget(buildOptions());
 
     spSplit = Controls::splitter(u"spSplit"_s, u"green"_s, this);
-    spSplit->addWidget(buildClient(digest));
+    spSplit->addWidget(buildClient(digest, problems));
     paBottom = new ChartPanel;
     // The chart area may shrink to a sliver whatever its controls would like.
     paBottom->setMinimumHeight(collapsedChartHeight);
@@ -49,6 +68,9 @@ void DigestPanel::announceControls()
     connect(btDigest, &QPushButton::clicked, this, &DigestPanel::digestRequested);
     connect(btExport, &QPushButton::clicked, this, &DigestPanel::exportRequested);
     connect(miDelCol, &QAction::triggered, this, &DigestPanel::deleteColumnRequested);
+    connect(cbStatistics, &QCheckBox::toggled, this, &DigestPanel::statisticsToggled);
+    connect(btProblems, &QPushButton::toggled, paProblems, &QWidget::setVisible);
+    connect(paProblems, &ProblemsPanel::problemChosen, this, &DigestPanel::problemChosen);
     connect(sgSysmonDigest, &GridView::keyPressed, this, [this](int key) { emit digestKeyPressed(key); });
     connect(sgSysmonDigest, &GridView::keyReleased, this, &DigestPanel::digestKeyReleased);
     connect(sgSysmonDigest, &GridView::mousePressed, this, &DigestPanel::digestMousePressed);
@@ -76,6 +98,33 @@ bool DigestPanel::swapAxesTicked() const
     return cbSwapAxes->isChecked();
 }
 
+bool DigestPanel::statisticsTicked() const
+{
+    return cbStatistics->isChecked();
+}
+
+QString DigestPanel::fromText() const
+{
+    return edFrom->text();
+}
+
+QString DigestPanel::toText() const
+{
+    return edTo->text();
+}
+
+void DigestPanel::showProblemCount(int count)
+{
+    btProblems->setText(u"Pro&blems: %1"_s.arg(count));
+    btProblems->setStyleSheet(count > 0 ? u"QPushButton { color: #b00000; font-weight: bold; }"_s : QString());
+}
+
+void DigestPanel::focusDigestTable()
+{
+    sgSysmonDigest->setFocus();
+    sgSysmonDigest->scrollTo(sgSysmonDigest->currentIndex());
+}
+
 void DigestPanel::popupDeleteColumn(const QString &caption, const QPoint &globalPosition)
 {
     miDelCol->setText(caption);
@@ -92,6 +141,9 @@ void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)
 {
     digestBusy.refuse(cbAppend);
     digestBusy.refuse(cbTimeOnly);
+    digestBusy.refuse(cbStatistics);
+    digestBusy.refuse(edFrom);
+    digestBusy.refuse(edTo);
     digestBusy.freeze(sgSysmonDigest);
 }
 
@@ -111,7 +163,27 @@ QWidget *DigestPanel::buildTop()
     return bar;
 }
 
-QWidget *DigestPanel::buildClient(GridTable &digest)
+QWidget *DigestPanel::buildOptions()
+{
+    QWidget *bar = Controls::bar(u"paDigestOptions"_s, this);
+    edFrom = boundEdit(u"edFrom"_s, u"lbFrom"_s, u"&From:"_s, bar);
+    edTo = boundEdit(u"edTo"_s, u"lbTo"_s, u"T&o:"_s, bar);
+    cbStatistics = Controls::checkBox(u"cbStatistics"_s, u"Statisti&cs"_s, false, bar);
+    cbStatistics->setToolTip(u"Show after \"Avg\" how each counter's figures spread over the reports: how many\n"
+                             "there are (N), the smallest, the largest, the median, the 95th percentile\n"
+                             "(nearest rank) and the mean weighted by the reports' sample intervals. Empty cells\n"
+                             "and \"-1\" do not count."_s);
+    btProblems = Controls::button(u"btProblems"_s, QString(), bar);
+    btProblems->setCheckable(true);
+    btProblems->setToolTip(u"Show or hide the problems the last digest found in its reports: failed parses,\n"
+                           "counters missing or matched more than once, another server or sample interval,\n"
+                           "reports outside the time window. Double-click one to go to its report's column."_s);
+    showProblemCount(0);
+    Controls::barLayout(bar)->addStretch(1);
+    return bar;
+}
+
+QWidget *DigestPanel::buildClient(GridTable &digest, GridTable &problems)
 {
     GridView::Options options;
     options.columnWidths = { GridView::gutterWidth, 256, 64, 64 };
@@ -126,7 +198,16 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
     menPop->setObjectName(u"menPop"_s);
     miDelCol = menPop->addAction(u"Delete Column"_s);
     miDelCol->setObjectName(u"miDelCol"_s);
-    return Controls::area(u"paClient"_s, sgSysmonDigest);
+
+    splProblems = Controls::splitter(u"splProblems"_s, u"green"_s, this);
+    splProblems->addWidget(sgSysmonDigest);
+    paProblems = new ProblemsPanel(problems);
+    splProblems->addWidget(paProblems);
+    splProblems->setStretchFactor(0, 1);
+    splProblems->setStretchFactor(1, 0);
+    splProblems->setSizes({ 3 * problemsHeight, problemsHeight });
+    paProblems->hide();
+    return Controls::area(u"paClient"_s, splProblems);
 }
 
 void DigestPanel::collapseChart()

@@ -20,6 +20,7 @@
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/ProblemList.h"
 #include "digest/FileListLayout.h"
 #include "report/ReportLoader.h"
 #include "report/ReportParser.h"
@@ -63,7 +64,8 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonSections(SectionTableLayout::columnCount),
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
-    sgSysmonDigest(DigestTableLayout::fixedColumnCount)
+    sgSysmonDigest(DigestTableLayout::fixedColumnCount),
+    sgProblems(ProblemList::columnCount)
 {
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
@@ -71,6 +73,8 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonCounters.setObjectName(u"sgSysmonCounters"_s);
     sgFiles.setObjectName(u"sgFiles"_s);
     sgSysmonDigest.setObjectName(u"sgSysmonDigest"_s);
+    sgProblems.setObjectName(u"sgProblems"_s);
+    ProblemList::fill(sgProblems, {});
 
     sbStatus = new StatusPanels(this);
     setStatusBar(sbStatus);
@@ -101,7 +105,7 @@ void TfmQuorvel::buildTabs()
     tabControls->setObjectName(u"tabControls"_s);
     paSetupCounters = new SetupCountersPanel(sgSysmonCounters, sgSysmonSections);
     paSysmonFiles = new SysmonFilesPanel(sgFiles);
-    paDigest = new DigestPanel(sgSysmonDigest);
+    paDigest = new DigestPanel(sgSysmonDigest, sgProblems);
     tabControls->addTab(paSetupCounters, u"Select Sysmon Coun&ters"_s);
     tabControls->addTab(paSysmonFiles, u"Select Sysmon F&iles"_s);
     tabControls->addTab(paDigest, u"Di&gest Sysmon Counters"_s);
@@ -128,6 +132,7 @@ void TfmQuorvel::wireCommands()
         .sgSysmonCounters = sgSysmonCounters,
         .sgSysmonSections = sgSysmonSections,
         .sgSysmonDigest = sgSysmonDigest,
+        .sgProblems = sgProblems,
         .categoryLists = categoryLists,
         .ui = ui(),
         .bAbort = bAbort,

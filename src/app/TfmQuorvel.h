@@ -56,6 +56,8 @@ public:
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;
+    // The report problems of the last digest run, shown under the digest table.
+    GridTable sgProblems;
     CategoryLists categoryLists;
 
 signals:

@@ -12,6 +12,7 @@
 #include "counters/CounterSetFile.h"
 #include "digest/DigestRun.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/ProblemList.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -19,6 +20,7 @@
 #include "report/SectionTableLayout.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
@@ -68,10 +70,11 @@ struct RunEnd
     // A report could not be read: the run ended there, with the columns of the reports before it.
     std::optional<QString> readFailure;
     bool parseFailed = false;
+    std::vector<ReportProblem> problems;
 };
 
-RunEnd digestReports(const QStringList &reports, bool timeOnly, const GridTable &counters, GridTable &digest,
-                     Console &console)
+RunEnd digestReports(const QStringList &reports, const DigestRun::Options &options, const GridTable &counters,
+                     GridTable &digest, Console &console)
 {
     RunEnd end;
     GridTable sections(SectionTableLayout::columnCount);
@@ -94,8 +97,8 @@ RunEnd digestReports(const QStringList &reports, bool timeOnly, const GridTable 
         console.showProgress(done, total);
     };
     DigestRun digestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks));
-    end.readFailure =
-        CommandGuard::failureOf([&] { digestRun.run(reports, { .append = false, .timeOnly = timeOnly }); });
+    end.readFailure = CommandGuard::failureOf([&] { digestRun.run(reports, options); });
+    end.problems = digestRun.problems();
     return end;
 }
 
@@ -116,13 +119,25 @@ CliDigest::CliDigest() :
     filesFromOption_(QStringLiteral("files-from"),
                      QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
                                     "arguments."),
-                     QStringLiteral("LIST"))
+                     QStringLiteral("LIST")),
+    fromOption_(QStringLiteral("from"),
+                QStringLiteral("Digest only the reports whose sampling started at WHEN or later: \"yyyy-MM-dd "
+                               "hh:mm:ss\", or \"yyyy-MM-dd\" for the start of that day."),
+                QStringLiteral("WHEN")),
+    toOption_(QStringLiteral("to"),
+              QStringLiteral("Digest only the reports whose sampling started at WHEN or earlier: \"yyyy-MM-dd "
+                             "hh:mm:ss\", or \"yyyy-MM-dd\" for the end of that day."),
+              QStringLiteral("WHEN")),
+    problemsOption_(QStringLiteral("problems"),
+                    QStringLiteral("Write the report problems to FILE, replacing it: a line per problem with the "
+                                   "report, the kind, the counter and the detail, after a header line."),
+                    QStringLiteral("FILE"))
 { }
 
 void CliDigest::describe(QCommandLineParser &parser) const
 {
-    for (const QCommandLineOption *option :
-         { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_ })
+    for (const QCommandLineOption *option : { &countersOption_, &fullTimeOption_, &fromOption_, &toOption_,
+                                              &delimiterOption_, &outputOption_, &problemsOption_, &filesFromOption_ })
         parser.addOption(*option);
     parser.addPositionalArgument(QStringLiteral("REPORT"),
                                  QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
@@ -135,12 +150,16 @@ void CliDigest::take(const QCommandLineParser &parser)
     if (counters_.isEmpty())
         throw Failure(QStringLiteral("No counter set given: --counters SET is needed."));
     output_ = fileOption(parser, outputOption_);
+    problems_ = fileOption(parser, problemsOption_);
+    if (!problems_.isEmpty() && QFileInfo(problems_).absoluteFilePath() == QFileInfo(output_).absoluteFilePath())
+        throw Failure(QStringLiteral("--problems and --output name the same file."));
     filesFrom_ = fileOption(parser, filesFromOption_);
     reports_ = parser.positionalArguments();
     if (reports_.isEmpty() && filesFrom_.isEmpty())
         throw Failure(QStringLiteral("No report given."));
     fullTime_ = parser.isSet(fullTimeOption_);
     delimiter_ = parser.value(delimiterOption_);
+    window_ = TimeWindow::fromTexts(parser.value(fromOption_), parser.value(toOption_));
 }
 
 QString CliDigest::delimiter() const
@@ -159,7 +178,9 @@ std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &
         reports = reports_;
         if (!filesFrom_.isEmpty())
             reports += listedReports(filesFrom_);
-        CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
+        const QStringList inputs = reports + QStringList { counters_, filesFrom_ };
+        CliFiles::refuseOutputOverInputs(output_, inputs);
+        CliFiles::refuseOutputOverInputs(problems_, inputs + QStringList { output_ });
     });
     if (!failure && reports.isEmpty())
         return QStringLiteral("No report given: ") % filesFrom_ % QStringLiteral(" lists none.");
@@ -178,7 +199,9 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     }
 
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    const RunEnd end = digestReports(reports, !fullTime_, counters, digest, console);
+    const DigestRun::Options options { .append = false, .timeOnly = !fullTime_, .statistics = statistics_,
+                                       .window = window_ };
+    const RunEnd end = digestReports(reports, options, counters, digest, console);
     // A report that cannot be read ends the run; what the table holds as far as it got is still
     // written.
     if (end.readFailure)
@@ -189,6 +212,9 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
         const Output output = present({ digest, end.counterNames, exportEncoding });
         presentFailure = output.failure;
         CliFiles::writeBytes(TextFile::encode(output.lines, output.encoding), output_, out);
+        if (!problems_.isEmpty())
+            CliFiles::writeBytes(TextFile::encode(ProblemList::lines(end.problems, delimiter()), exportEncoding),
+                                 problems_, out);
     });
     if (presentFailure)
         console.complain(*presentFailure);

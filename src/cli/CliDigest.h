@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextEncoding.h"
+#include "digest/TimeWindow.h"
 
 #include <QCommandLineOption>
 #include <QStringList>
@@ -44,17 +45,22 @@ public:
 
     CliDigest();
 
-    // Adds --counters, --full-time, --delimiter, --output, --files-from and REPORT....
+    // Adds --counters, --full-time, --from, --to, --delimiter, --output, --problems, --files-from
+    // and REPORT....
     void describe(QCommandLineParser &parser) const;
-    // Throws Failure when the line lacks the counter set or every report.
+    // Throws Failure when the line lacks the counter set or every report, or names a time window
+    // that does not read.
     void take(const QCommandLineParser &parser);
+    // The run shows the statistics columns after "Avg".
+    void setStatistics(bool shown) { statistics_ = shown; }
 
     bool fullTime() const { return fullTime_; }
     // The delimiter as the exports take it: blanks and control characters removed at both ends.
     QString delimiter() const;
 
     // Reads the counter set and the report list, digests the reports, hands the table to
-    // `present` and writes its lines (CR LF after each) to the output. Returns the exit status:
+    // `present` and writes its lines (CR LF after each) to the output, and the report problems to
+    // the --problems file when one is named. Returns the exit status:
     // 2 when an input cannot be read or the output cannot be written, 1 when a report's parse
     // failed or `present` reports a failure, 0 otherwise.
     int run(std::FILE *out, std::FILE *errors, const Present &present) const;
@@ -67,11 +73,17 @@ private:
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;
     QCommandLineOption filesFromOption_;
+    QCommandLineOption fromOption_;
+    QCommandLineOption toOption_;
+    QCommandLineOption problemsOption_;
 
     QString counters_;
     bool fullTime_ = false;
     QString delimiter_;
     QString output_; // empty: standard output
     QString filesFrom_; // empty: none
+    QString problems_; // empty: none
+    TimeWindow window_;
+    bool statistics_ = false;
     QStringList reports_;
 };

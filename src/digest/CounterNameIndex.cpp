@@ -1,6 +1,6 @@
 #include "CounterNameIndex.h"
 
-#include "DigestTableLayout.h"
+#include "DigestColumns.h"
 #include "common/TextRules.h"
 #include "grid/GridTable.h"
 
@@ -37,9 +37,10 @@ QString bracketed(const QString &field)
 
 CounterNameIndex::CounterNameIndex(const GridTable &digest)
 {
+    const int nameColumn = DigestColumns(digest).counterName();
     names_.resize(std::size_t(digest.rows()));
     for (int row = 1; row < digest.rows(); ++row) {
-        names_[std::size_t(row)] = digest.cell(DigestTableLayout::CounterName, row);
+        names_[std::size_t(row)] = digest.cell(nameColumn, row);
         add(row, names_[std::size_t(row)]);
     }
 }

@@ -33,6 +33,11 @@ public:
     const std::vector<int> &rowsMatching(const QString &section, const QString &subSection1,
                                          const QString &subSection2) const;
 
+    // The digest table's row count when the index was built, header row included.
+    int rows() const { return int(names_.size()); }
+    // The counter name of a digest row as indexed.
+    const QString &nameOf(int row) const { return names_[std::size_t(row)]; }
+
 private:
     // A name with brackets in its fields can have many pieces (one per pair of an opening and a
     // later closing bracket); above this many it is tested directly instead of indexed.

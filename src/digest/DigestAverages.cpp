@@ -1,9 +1,9 @@
 #include "DigestAverages.h"
 
-#include "DigestTableLayout.h"
+#include "DigestColumns.h"
+#include "DigestStatistics.h"
 #include "common/Failure.h"
 #include "common/NumberText.h"
-#include "common/TextRules.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
@@ -13,28 +13,11 @@ namespace DigestAverages {
 
 namespace {
 
-int averageColumn(const GridTable &digest)
-{
-    for (int column = 0; column < digest.columns(); ++column) {
-        if (TextRules::equalsAnyCase(digest.cell(column, 0), u"Avg"))
-            return column;
-    }
-    throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
-}
-
-// Two decimals, an exact half going to the even hundredth: 0.125 (exactly 12.5 hundredths) gives
-// 0.12, 0.375 gives 0.38. std::nearbyint rounds halves to even in the default rounding mode, which
-// nothing in the program changes.
-double toHundredths(double value)
-{
-    return std::nearbyint(value * 100) * 0.01;
-}
-
-double rowSum(const GridTable &digest, int row, int skippedColumn)
+double rowSum(const GridTable &digest, int row, const DigestColumns &columns)
 {
     double sum = 0;
     for (int column = 1; column < digest.columns(); ++column) {
-        if (column == skippedColumn)
+        if (column == columns.average() || columns.isStatistic(column))
             continue;
         if (const auto number = NumberText::readReal(digest.cell(column, row)))
             sum += *number;
@@ -42,24 +25,40 @@ double rowSum(const GridTable &digest, int row, int skippedColumn)
     return sum;
 }
 
-} // namespace
-
-void calculate(GridTable &digest, Ui &ui)
+void writeAverages(GridTable &digest, const DigestColumns &columns)
 {
-    ui.setStatus(StatusPanel::Messages, QStringLiteral("Calculating Average Values..."));
-    const int average = averageColumn(digest);
-    GridTable::BulkUpdate batch(digest);
+    const int average = columns.average();
     for (int row = 0; row < digest.rows(); ++row)
         digest.setCell(average, row, QString());
     digest.setCell(average, 0, QStringLiteral("Avg"));
 
-    const int reportColumns = digest.columns() - DigestTableLayout::fixedColumnCount;
+    const int reportColumns = columns.reportCount();
     if (reportColumns <= 0)
         return;
     for (int row = 1; row < digest.rows(); ++row) {
-        const double mean = rowSum(digest, row, average) / reportColumns;
+        const double mean = rowSum(digest, row, columns) / reportColumns;
         digest.setCell(average, row, NumberText::general(toHundredths(mean)));
     }
+}
+
+} // namespace
+
+// std::nearbyint rounds halves to even in the default rounding mode, which nothing in the program
+// changes.
+double toHundredths(double value)
+{
+    return std::nearbyint(value * 100) * 0.01;
+}
+
+void calculate(GridTable &digest, Ui &ui)
+{
+    ui.setStatus(StatusPanel::Messages, QStringLiteral("Calculating Average Values..."));
+    const DigestColumns columns(digest);
+    if (columns.average() == DigestColumns::none)
+        throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
+    GridTable::BulkUpdate batch(digest);
+    writeAverages(digest, columns);
+    DigestStatistics::calculate(digest);
 }
 
 } // namespace DigestAverages

@@ -1,7 +1,7 @@
 #include "DigestCopy.h"
 
-#include "CounterNameIndex.h"
-#include "DigestTableLayout.h"
+#include "CounterMatches.h"
+#include "DigestColumns.h"
 #include "ValueColumn.h"
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
@@ -12,24 +12,6 @@
 namespace DigestCopy {
 
 namespace {
-
-constexpr int noMatch = -1;
-
-// For each digest row the last section row that matches it, or noMatch.
-std::vector<int> lastMatchingRows(const GridTable &digest, const GridTable &sections, const CounterNameIndex &index)
-{
-    std::vector<int> last(std::size_t(digest.rows()), noMatch);
-    for (int row = 1; row < sections.rows(); ++row) {
-        const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
-                                                              sections.cell(SectionTableLayout::SubSection1, row),
-                                                              sections.cell(SectionTableLayout::SubSection2, row));
-        for (int digestRow : matching) {
-            if (digestRow < digest.rows())
-                last[std::size_t(digestRow)] = row;
-        }
-    }
-    return last;
-}
 
 // The column of each counter type, looked up once per report: a counter set holds a few types
 // over and over.
@@ -58,28 +40,45 @@ private:
 
 } // namespace
 
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
+bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterMatches &matches,
                 const QString &sampleTime, const bool &abortFlag)
 {
     if (abortFlag)
         return false;
-    const std::vector<int> last = lastMatchingRows(digest, sections, index);
+    const int typeColumn = DigestColumns(digest).type();
     ColumnChoice columns(sections);
     GridTable::BulkUpdate batch(digest);
     bool anyMatch = false;
     for (int row = 1; row < digest.rows(); ++row) {
-        const int sectionRow = last[std::size_t(row)];
-        if (sectionRow == noMatch)
+        const int sectionRow = matches.last(row);
+        if (sectionRow == CounterMatches::noMatch)
             continue;
         anyMatch = true;
         const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow),
-                                          digest.cell(DigestTableLayout::Type, row));
+                                          digest.cell(typeColumn, row));
         digest.setCell(reportColumn, row,
                        column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow));
     }
     if (anyMatch)
         digest.setCell(reportColumn, 0, sampleTime);
     return true;
+}
+
+bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
+                const QString &sampleTime, const bool &abortFlag)
+{
+    if (abortFlag)
+        return false;
+    return copyReport(digest, reportColumn, sections, CounterMatches(sections, index), sampleTime, abortFlag);
+}
+
+QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType)
+{
+    const QString &section = sections.cell(SectionTableLayout::Section, sectionRow);
+    const int column = ValueColumn::isSpinlockRow(section)
+        ? ValueColumn::forSpinlock(counterType)
+        : ValueColumn::forOrdinary(counterType, ValueColumn::headersOf(sections));
+    return column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow);
 }
 
 } // namespace DigestCopy

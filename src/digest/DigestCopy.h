@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CounterMatches;
 class CounterNameIndex;
 class GridTable;
 
@@ -16,7 +17,14 @@ namespace DigestCopy {
 // `abortFlag` is read once, before anything is written: when set, the column stays untouched and
 // the result is false. Reading it once is as good as reading it before every row pair, since
 // the copy never hands control to the window and so nothing can set the flag while it works.
+bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterMatches &matches,
+                const QString &sampleTime, const bool &abortFlag);
+// The same, matching the section rows against `index` first.
 bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
                 const QString &sampleTime, const bool &abortFlag);
+
+// What the copy writes for a digest row of `counterType` that `sectionRow` matches: the figure in
+// the column the type selects, or "-1" when it selects none.
+QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType);
 
 } // namespace DigestCopy

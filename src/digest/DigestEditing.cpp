@@ -1,6 +1,7 @@
 #include "DigestEditing.h"
 
 #include "DigestAverages.h"
+#include "DigestColumns.h"
 #include "DigestTableLayout.h"
 #include "grid/GridTable.h"
 
@@ -8,9 +9,7 @@ namespace DigestEditing {
 
 bool isProtected(const GridTable &digest, int column)
 {
-    const QString &header = digest.cell(column, 0);
-    return header == QStringLiteral("Sysmon Counter") || header == QStringLiteral("Type") ||
-        header == QStringLiteral("Avg");
+    return DigestColumns(digest).isProtected(column);
 }
 
 bool canDeleteColumn(const GridTable &digest, int column)
@@ -39,7 +38,7 @@ void deleteCurrentRow(GridTable &digest)
 
 QString currentCounterName(const GridTable &digest)
 {
-    return digest.cell(DigestTableLayout::CounterName, digest.currentRow());
+    return digest.cell(DigestColumns(digest).counterName(), digest.currentRow());
 }
 
 } // namespace DigestEditing

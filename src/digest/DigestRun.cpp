@@ -1,11 +1,16 @@
 #include "DigestRun.h"
 
+#include "CounterMatches.h"
 #include "CounterNameIndex.h"
+#include "CounterRows.h"
 #include "DigestAverages.h"
 #include "DigestCopy.h"
 #include "DigestReset.h"
+#include "DigestStatistics.h"
 #include "DigestTableLayout.h"
 #include "FileList.h"
+#include "ReportCheck.h"
+#include "ReportHeader.h"
 #include "SampleTime.h"
 #include "common/CommandGuard.h"
 #include "common/TextRules.h"
@@ -61,13 +66,16 @@ DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &optio
     // the end however the run ends.
     GridTable::BulkUpdate batch(tables_.digest);
     const WorkPacer::Hook showColumns(pacer_, [this] { showColumnsNowAndThen(); });
+    problems_ = RunProblems();
     if (!options.append)
         reset();
+    DigestStatistics::setShown(tables_.digest, options.statistics);
     // The rows stay as they are while the run works: the window refuses every edit of the table.
     const CounterNameIndex index(tables_.digest);
+    const CounterRows rows(tables_.digest);
     const int total = int(paths.size());
     for (int done = 1; done <= total; ++done) {
-        if (!digestReport(paths[done - 1], index, options.timeOnly)) {
+        if (!digestReport(paths[done - 1], index, rows, options)) {
             calculateAverages();
             return Outcome::Aborted;
         }
@@ -91,20 +99,33 @@ void DigestRun::reset()
 // False when the run is to end: an Esc seen during the parse, or while the window had control
 // right after it, leaves this report's column empty. Short reports are parsed without the parser
 // handing control back; the run's budget then hands it back between reports.
-bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly)
+bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, const CounterRows &rows,
+                             const Options &options)
 {
-    parseReport(path);
+    const std::optional<QString> failure = parseReport(path);
     pacer_.tickNow();
+    const QString samplingStart = SampleTime::of(tables_.sections, false);
+    if (const std::optional<QString> outside = options.window.exclusionOf(samplingStart)) {
+        problems_.add(ReportCheck::outsideTimeWindow(path, *outside));
+        return !abortFlag_;
+    }
+    if (failure && hooks_.parseFailed)
+        hooks_.parseFailed(path, *failure);
     const int column = addReportColumn();
     tables_.digest.setColumnNote(column, DigestTableLayout::ReportPath, path);
-    tables_.digest.setColumnNote(column, DigestTableLayout::SamplingStart, SampleTime::of(tables_.sections, false));
-    return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
-                                  SampleTime::of(tables_.sections, timeOnly), abortFlag_);
+    tables_.digest.setColumnNote(column, DigestTableLayout::SamplingStart, samplingStart);
+    tables_.digest.setColumnNote(column, DigestTableLayout::SampleInterval, ReportHeader::sampleInterval(tables_.sections));
+    const CounterMatches matches(tables_.sections, index);
+    if (!DigestCopy::copyReport(tables_.digest, column, tables_.sections, matches,
+                                SampleTime::of(tables_.sections, options.timeOnly), abortFlag_))
+        return false;
+    problems_.add(ReportCheck::digested(path, failure, tables_.sections, rows, matches));
+    return true;
 }
 
 // The report's text lives only as long as its parse, unless the window keeps it: a run over
-// thousands of reports holds one at a time.
-void DigestRun::parseReport(const QString &path)
+// thousands of reports holds one at a time. Returns the parse's failure.
+std::optional<QString> DigestRun::parseReport(const QString &path)
 {
     const TextLines report = hooks_.loadReport(path, pacer_);
     // The parser clears the abort flag when it starts; an Esc seen while the report was read must
@@ -119,8 +140,7 @@ void DigestRun::parseReport(const QString &path)
         abortFlag_ = true;
     if (holdsBinaryData(report))
         failure = binaryDataMessage(path);
-    if (failure && hooks_.parseFailed)
-        hooks_.parseFailed(path, *failure);
+    return failure;
 }
 
 // The table's views are told of the new columns only now and then, when the window gets control:

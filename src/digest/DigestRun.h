@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ReportProblem.h"
+#include "RunProblems.h"
+#include "TimeWindow.h"
 #include "common/TextLines.h"
 #include "common/WorkPacer.h"
 
@@ -8,8 +11,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class CounterNameIndex;
+class CounterRows;
 class GridTable;
 class Ui;
 struct CategoryLists;
@@ -37,6 +43,10 @@ public:
         bool append = false;
         // Head each report column with only the time of day of its sampling start.
         bool timeOnly = true;
+        // Show the statistics columns after "Avg" ("Statisti&cs").
+        bool statistics = false;
+        // Digest only the reports whose sampling start lies in it; the others get no column.
+        TimeWindow window = TimeWindow();
     };
 
     // What the window and the command line do differently. Only loadReport is required.
@@ -50,6 +60,7 @@ public:
         // The counter names of the rows a reset wrote: the items of the chart's value-axis lists.
         std::function<void(const QStringList &counterNames)> rowsReset;
         // A report's parse failed; the run goes on with the rows the parse wrote before it failed.
+        // Not called for a report outside the time window, which is left out whatever its parse.
         std::function<void(const QString &path, const QString &message)> parseFailed;
         // `done` reports of `total` have their column.
         std::function<void(int done, int total)> reportDone;
@@ -73,10 +84,14 @@ public:
     // reports before it stay, and the averages are those from before the run.
     Outcome run(const QStringList &paths, const Options &options);
 
+    // The problems of the reports digested so far, also after a run that ended early.
+    std::vector<ReportProblem> problems() const { return problems_.list(); }
+
 private:
     void reset();
-    bool digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly);
-    void parseReport(const QString &path);
+    bool digestReport(const QString &path, const CounterNameIndex &index, const CounterRows &rows,
+                      const Options &options);
+    std::optional<QString> parseReport(const QString &path);
     void showColumnsNowAndThen();
     int addReportColumn();
     void calculateAverages();
@@ -91,4 +106,5 @@ private:
     // One time budget for the whole run: loading, parsing and copying every report.
     WorkPacer pacer_;
     QElapsedTimer tableShown_;
+    RunProblems problems_;
 };

@@ -1,0 +1,146 @@
+#include "ReportCheck.h"
+
+#include "CounterMatches.h"
+#include "CounterRows.h"
+#include "DigestCopy.h"
+#include "ReportHeader.h"
+#include "SampleInterval.h"
+#include "common/TextRules.h"
+
+#include <QHash>
+
+namespace ReportCheck {
+
+namespace {
+
+using Kind = ReportProblem::Kind;
+
+QString quoted(const QString &text)
+{
+    return u'"' % text % u'"';
+}
+
+// "rows 14 (1.0), 15 (2.0) of the report's section table match; the "Count" cell keeps the last,
+// 2.0".
+QString matchedMoreThanOnce(const GridTable &sections, const std::vector<int> &sectionRows, const QString &type)
+{
+    QStringList rows;
+    QString last;
+    for (int row : sectionRows) {
+        last = DigestCopy::figureOf(sections, row, type);
+        rows << QString::number(row) % QStringLiteral(" (") % last % u')';
+    }
+    return QStringLiteral("rows ") % rows.join(QStringLiteral(", ")) %
+        QStringLiteral(" of the report's section table match; the ") % quoted(type) %
+        QStringLiteral(" cell keeps the last, ") % last;
+}
+
+// The interval as a duration where it reads as one, else as the text it is.
+QString intervalKey(const QString &interval)
+{
+    if (const auto seconds = SampleInterval::seconds(interval))
+        return QString::number(*seconds);
+    return u'?' % TextRules::trimmed(interval);
+}
+
+void addOtherServers(const std::vector<ReportFacts> &reports, std::vector<std::vector<ReportProblem>> &found)
+{
+    const ReportFacts *first = nullptr;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const ReportFacts &report = reports[i];
+        if (!report.digested || report.serverName.isEmpty())
+            continue;
+        if (!first) {
+            first = &report;
+            continue;
+        }
+        if (report.serverName != first->serverName)
+            found[i].push_back({ report.path, Kind::OtherServer, QString(),
+                                 QStringLiteral("Server Name ") % quoted(report.serverName) %
+                                     QStringLiteral("; the first report, ") % first->path %
+                                     QStringLiteral(", names ") % quoted(first->serverName) });
+    }
+}
+
+// Of two intervals named equally often, the one named first is the most common.
+QString mostCommon(const QStringList &keysInOrder, const QHash<QString, int> &counts)
+{
+    QString common;
+    for (const QString &key : keysInOrder) {
+        if (common.isNull() || counts.value(key) > counts.value(common))
+            common = key;
+    }
+    return common;
+}
+
+void addOtherIntervals(const std::vector<ReportFacts> &reports, std::vector<std::vector<ReportProblem>> &found)
+{
+    QHash<QString, int> counts;
+    QStringList keysInOrder;
+    QHash<QString, QString> firstText;
+    int named = 0;
+    for (const ReportFacts &report : reports) {
+        if (!report.digested || report.sampleInterval.isEmpty())
+            continue;
+        const QString key = intervalKey(report.sampleInterval);
+        ++named;
+        if (++counts[key] == 1) {
+            keysInOrder << key;
+            firstText.insert(key, report.sampleInterval);
+        }
+    }
+    if (keysInOrder.size() < 2)
+        return;
+    const QString common = mostCommon(keysInOrder, counts);
+    const QString most = QStringLiteral("; the most common, ") % quoted(firstText.value(common)) %
+        QStringLiteral(", is named by %1 of %2 reports").arg(counts.value(common)).arg(named);
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const ReportFacts &report = reports[i];
+        if (report.digested && !report.sampleInterval.isEmpty() && intervalKey(report.sampleInterval) != common)
+            found[i].push_back({ report.path, Kind::OtherSampleInterval, QString(),
+                                 QStringLiteral("Sample Interval ") % quoted(report.sampleInterval) % most });
+    }
+}
+
+} // namespace
+
+ReportFacts digested(const QString &path, const std::optional<QString> &parseFailure, const GridTable &sections,
+                     const CounterRows &rows, const CounterMatches &matches)
+{
+    ReportFacts facts;
+    facts.path = path;
+    facts.serverName = ReportHeader::serverName(sections);
+    facts.sampleInterval = ReportHeader::sampleInterval(sections);
+    facts.digested = true;
+    if (parseFailure)
+        facts.problems.push_back({ path, Kind::ParseFailed, QString(), *parseFailure });
+    for (int row = 1; row < rows.rows(); ++row) {
+        if (!rows.namesCounter(row))
+            continue;
+        const int count = matches.count(row);
+        if (count == 0)
+            facts.problems.push_back({ path, Kind::CounterMissing, rows.name(row), rows.missingDetail(row) });
+        else if (count > 1)
+            facts.problems.push_back({ path, Kind::CounterMatchedMoreThanOnce, rows.name(row),
+                                       matchedMoreThanOnce(sections, matches.all(row), rows.type(row)) });
+    }
+    return facts;
+}
+
+ReportFacts outsideTimeWindow(const QString &path, const QString &why)
+{
+    ReportFacts facts;
+    facts.path = path;
+    facts.problems.push_back({ path, Kind::OutsideTimeWindow, QString(), why });
+    return facts;
+}
+
+std::vector<std::vector<ReportProblem>> acrossReports(const std::vector<ReportFacts> &reports)
+{
+    std::vector<std::vector<ReportProblem>> found(reports.size());
+    addOtherServers(reports, found);
+    addOtherIntervals(reports, found);
+    return found;
+}
+
+} // namespace ReportCheck
