@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSplitter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -69,7 +71,7 @@ void DigestPanel::announceControls()
     connect(btExport, &QPushButton::clicked, this, &DigestPanel::exportRequested);
     connect(miDelCol, &QAction::triggered, this, &DigestPanel::deleteColumnRequested);
     connect(cbStatistics, &QCheckBox::toggled, this, &DigestPanel::statisticsToggled);
-    connect(btProblems, &QPushButton::toggled, paProblems, &QWidget::setVisible);
+    connect(btProblems, &QPushButton::toggled, this, &DigestPanel::showProblemsList);
     connect(paProblems, &ProblemsPanel::problemChosen, this, &DigestPanel::problemChosen);
     connect(sgSysmonDigest, &GridView::keyPressed, this, [this](int key) { emit digestKeyPressed(key); });
     connect(sgSysmonDigest, &GridView::keyReleased, this, &DigestPanel::digestKeyReleased);
@@ -117,6 +119,20 @@ void DigestPanel::showProblemCount(int count)
 {
     btProblems->setText(u"Pro&blems: %1"_s.arg(count));
     btProblems->setStyleSheet(count > 0 ? u"QPushButton { color: #b00000; font-weight: bold; }"_s : QString());
+}
+
+// The list opens at its designed height, or half the area when that is smaller, whatever the
+// splitter gave it when it was last hidden.
+void DigestPanel::showProblemsList(bool shown)
+{
+    paProblems->setVisible(shown);
+    if (!shown)
+        return;
+    int total = 0;
+    for (int size : splProblems->sizes())
+        total += size;
+    const int height = std::min(problemsHeight, total / 2);
+    splProblems->setSizes({ total - height, height });
 }
 
 void DigestPanel::focusDigestTable()

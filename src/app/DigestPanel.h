@@ -82,6 +82,7 @@ private:
     QWidget *buildOptions();
     QWidget *buildClient(GridTable &digest, GridTable &problems);
     void announceControls();
+    void showProblemsList(bool shown);
 
     QPushButton *btDigest;
     QCheckBox *cbTimeOnly;

@@ -31,7 +31,7 @@ CounterRows::CounterRows(const GridTable &digest)
         names_[r] = digest.cell(columns.counterName(), row);
         types_[r] = digest.cell(columns.type(), row);
         namesCounter_[r] = namesSomething(names_[r]);
-        missingDetails_[r] = QStringLiteral("no row of the report's section table matches; the \"") % types_[r] %
-            QStringLiteral("\" cell stays empty");
+        missingDetails_[r] = QStringLiteral("no row of the report's section table matches; the ") % types_[r] %
+            QStringLiteral(" cell stays empty");
     }
 }

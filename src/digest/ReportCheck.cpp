@@ -15,24 +15,15 @@ namespace {
 
 using Kind = ReportProblem::Kind;
 
-QString quoted(const QString &text)
-{
-    return u'"' % text % u'"';
-}
-
-// "rows 14 (1.0), 15 (2.0) of the report's section table match; the "Count" cell keeps the last,
-// 2.0".
+// "rows 14 (1.0) and 15 (2.0) of the report's section table match; the Count cell keeps the last".
 QString matchedMoreThanOnce(const GridTable &sections, const std::vector<int> &sectionRows, const QString &type)
 {
     QStringList rows;
-    QString last;
-    for (int row : sectionRows) {
-        last = DigestCopy::figureOf(sections, row, type);
-        rows << QString::number(row) % QStringLiteral(" (") % last % u')';
-    }
-    return QStringLiteral("rows ") % rows.join(QStringLiteral(", ")) %
-        QStringLiteral(" of the report's section table match; the ") % quoted(type) %
-        QStringLiteral(" cell keeps the last, ") % last;
+    for (int row : sectionRows)
+        rows << QString::number(row) % QStringLiteral(" (") % DigestCopy::figureOf(sections, row, type) % u')';
+    const QString last = rows.takeLast();
+    return QStringLiteral("rows ") % rows.join(QStringLiteral(", ")) % QStringLiteral(" and ") % last %
+        QStringLiteral(" of the report's section table match; the ") % type % QStringLiteral(" cell keeps the last");
 }
 
 // The interval as a duration where it reads as one, else as the text it is.
@@ -56,9 +47,9 @@ void addOtherServers(const std::vector<ReportFacts> &reports, std::vector<std::v
         }
         if (report.serverName != first->serverName)
             found[i].push_back({ report.path, Kind::OtherServer, QString(),
-                                 QStringLiteral("Server Name ") % quoted(report.serverName) %
-                                     QStringLiteral("; the first report, ") % first->path %
-                                     QStringLiteral(", names ") % quoted(first->serverName) });
+                                 QStringLiteral("Server Name ") % report.serverName %
+                                     QStringLiteral("; the first report (") % first->path %
+                                     QStringLiteral(") names ") % first->serverName });
     }
 }
 
@@ -92,13 +83,13 @@ void addOtherIntervals(const std::vector<ReportFacts> &reports, std::vector<std:
     if (keysInOrder.size() < 2)
         return;
     const QString common = mostCommon(keysInOrder, counts);
-    const QString most = QStringLiteral("; the most common, ") % quoted(firstText.value(common)) %
-        QStringLiteral(", is named by %1 of %2 reports").arg(counts.value(common)).arg(named);
+    const QString most = QStringLiteral("; the most common is ") % firstText.value(common) %
+        QStringLiteral(" (%1 of %2 reports)").arg(counts.value(common)).arg(named);
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const ReportFacts &report = reports[i];
         if (report.digested && !report.sampleInterval.isEmpty() && intervalKey(report.sampleInterval) != common)
             found[i].push_back({ report.path, Kind::OtherSampleInterval, QString(),
-                                 QStringLiteral("Sample Interval ") % quoted(report.sampleInterval) % most });
+                                 QStringLiteral("Sample Interval ") % report.sampleInterval % most });
     }
 }
 

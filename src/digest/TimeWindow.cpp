@@ -51,17 +51,16 @@ std::optional<QString> TimeWindow::exclusionOf(const QString &samplingStart) con
     if (!bounded())
         return std::nullopt;
     if (TextRules::isBlankText(samplingStart))
-        return QStringLiteral("the report names no sampling start, so it cannot be placed in the time window");
+        return QStringLiteral("the report names no sampling start");
     QDateTime start;
     try {
         start = SampleTimeConversion::toDateTime(samplingStart, false);
     } catch (const Failure &) {
-        return QStringLiteral("the sampling start \"") % samplingStart %
-            QStringLiteral("\" does not read as a date and time, so it cannot be placed in the time window");
+        return QStringLiteral("the sampling start does not read as a date and time: ") % samplingStart;
     }
     if (from_ && start < *from_)
-        return QStringLiteral("sampling started ") % samplingStart % QStringLiteral(", before ") % shown(*from_);
+        return QStringLiteral("sampling started ") % shown(start) % QStringLiteral(" before From ") % shown(*from_);
     if (to_ && start > *to_)
-        return QStringLiteral("sampling started ") % samplingStart % QStringLiteral(", after ") % shown(*to_);
+        return QStringLiteral("sampling started ") % shown(start) % QStringLiteral(" after To ") % shown(*to_);
     return std::nullopt;
 }

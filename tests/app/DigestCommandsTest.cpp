@@ -1,7 +1,7 @@
 // The file list and digest tabs driven through the window's own controls: the file list with its
 // drops, the digest run with its questions, Esc and refusals, Delete Column, Delete on a row, "Y
 // Ax.2" following the current row, and the export, which must give the bytes the command line
-// gives for the same run.
+// gives for the same run; the time window, the statistics and the problems list.
 #include "DigestCommands.h"
 #include "GridView.h"
 #include "SysmonFilesPanel.h"
@@ -16,11 +16,13 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -315,6 +317,65 @@ private slots:
         QCOMPARE(r.row(2), (QStringList { names[3], u"CPU %"_s, u"25.9"_s, u"25.9"_s, u"25.9"_s }));
         QCOMPARE(r.items(u"cbValueAxis2"_s), names.mid(1));
         QVERIFY(r.script.errors.isEmpty());
+    }
+    // A time window that does not read is refused before the question. A run lists the problems
+    // of its reports under the table, without a box; they sort by a header click, and choosing
+    // one goes to its report's column and counter's row. The statistics come and go with their box.
+    void theTimeWindowTheStatisticsAndTheProblemsList()
+    {
+        const QString problemCase = cases + u"report-problems/"_s;
+        Running &r = start(problemCase + u"counters.ini"_s);
+        r.showTab(2);
+        r.addFiles({ problemCase + u"a.txt"_s, problemCase + u"b.txt"_s, problemCase + u"c.txt"_s, report3 });
+        auto *from = r.control<QLineEdit>(u"edFrom"_s);
+        from->setText(u"2013-08-23 25:00:00"_s);
+        r.button(u"btDigest"_s)->click();
+        QCOMPARE(r.script.errors, QStringList { u"APP. ERR (btDigestClick):  \"2013-08-23 25:00:00\" is not a date and "
+                                                "time: write \"yyyy-MM-dd hh:mm:ss\" or \"yyyy-MM-dd\"."_s });
+        QVERIFY(r.script.questions.isEmpty());
+
+        from->setText(u" 2013-08-23 11:00:00 "_s);
+        auto *statistics = r.control<QCheckBox>(u"cbStatistics"_s);
+        statistics->setChecked(true);
+        QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u"N"_s, u"Min"_s, u"Max"_s,
+                                          u"Median"_s, u"P95"_s, u"Wtd Mean"_s }));
+        r.startDigest(true);
+        QCOMPARE(r.script.errors.size(), 1);
+        // a.txt began at 10:53:00 and report-3 names no sampling start.
+        QCOMPARE(r.row(0).mid(9), (QStringList { u" 11:53:00"_s, u" 12:03:00"_s }));
+        QCOMPARE(r.row(1).mid(2), (QStringList { u"5.75"_s, u"2"_s, u"4"_s, u"7.5"_s, u"5.75"_s, u"7.5"_s, u"6.33"_s,
+                                                 u"7.5"_s, u"4.0"_s }));
+        QCOMPARE(r.button(u"btProblems"_s)->text(), u"Pro&blems: 6"_s);
+
+        auto *list = r.control<QTableView>(u"sgProblems"_s);
+        QVERIFY(!list->isVisible());
+        r.button(u"btProblems"_s)->click();
+        QVERIFY(list->isVisible());
+        QAbstractItemModel *shown = list->model();
+        const auto cellAt = [shown](int row, int column) { return shown->index(row, column).data().toString(); };
+        QCOMPARE(cellAt(0, 0), problemCase + u"a.txt"_s);
+        QCOMPARE(cellAt(0, 1), u"outside the time window"_s);
+        QCOMPARE(cellAt(2, 3), u"Sample Interval 0:05:00; the most common is 00:10:00 (1 of 2 reports)"_s);
+        QTest::mouseClick(list->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(list->horizontalHeader()->sectionViewportPosition(1) + 5, 5));
+        QCOMPARE(cellAt(0, 1), u"counter missing"_s);
+        QCOMPARE(cellAt(5, 1), u"outside the time window"_s);
+
+        // The first of c.txt's missing counters: its column, the Cache Search Misses row.
+        list->setCurrentIndex(shown->index(0, 2));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(r.digest.currentColumn(), 11);
+        QCOMPARE(r.digest.currentRow(), 2);
+        QCOMPARE(r.box(u"cbValueAxis2"_s)->currentText(), r.digest.cell(1, 2));
+        list->scrollTo(shown->index(5, 0));
+        const QRect outside = list->visualRect(shown->index(5, 0));
+        QTest::mouseDClick(r.window.windowHandle(), Qt::LeftButton, {},
+                           list->viewport()->mapTo(&r.window, outside.center()));
+        QCOMPARE(r.status(1), u"The report has no column in the digest table."_s);
+
+        statistics->setChecked(false);
+        QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u" 11:53:00"_s, u" 12:03:00"_s }));
+        QCOMPARE(r.script.errors.size(), 1);
     }
 };
 

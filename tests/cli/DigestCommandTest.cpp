@@ -26,13 +26,19 @@ class DigestCli : public testing::TestWithParam<QString>
 TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
 {
     const CliGoldenCase golden = CliGoldenCase::in(casesFolder % u'/' % GetParam());
+    QTemporaryDir output;
+    const QString problems = output.filePath(u"problems.csv"_s);
+    const bool problemsExpected = QFile::exists(golden.folder.filePath(u"expected-problems.csv"_s));
 
-    const CliRun toStdout = golden.run(u"digest"_s);
+    const CliRun toStdout =
+        golden.run(u"digest"_s, problemsExpected ? QStringList { u"--problems"_s, problems } : QStringList());
     EXPECT_EQ(toStdout.exitStatus, golden.expectedStatus);
     EXPECT_EQ(toStdout.err, golden.expectedErrors);
     EXPECT_EQ(toStdout.out, golden.bytes(u"expected.csv"_s));
+    if (problemsExpected) {
+        EXPECT_EQ(bytesOf(problems), golden.bytes(u"expected-problems.csv"_s));
+    }
 
-    QTemporaryDir output;
     const QString swapped = output.filePath(u"swapped.csv"_s);
     const CliRun toFile = golden.run(u"digest"_s, { u"--swap-axes"_s, u"--output"_s, swapped });
     EXPECT_EQ(toFile.exitStatus, golden.expectedStatus);
@@ -72,6 +78,13 @@ TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
         { { report }, "--counters" },
         { { u"--counters"_s, counters }, "No report given." },
         { { u"--counters"_s, counters, report, u"--output="_s }, "--output needs a file name." },
+        { { u"--counters"_s, counters, report, u"--from"_s, u"2025-02-30"_s }, "\"2025-02-30\" is not a date" },
+        { { u"--counters"_s, counters, report, u"--to"_s, u"2025-01-15 14:00"_s }, "is not a date and time" },
+        { { u"--counters"_s, counters, report, u"--from"_s, u"2025-01-15 14:00:01"_s, u"--to"_s,
+            u"2025-01-15 14:00:00"_s },
+          "ends before it starts" },
+        { { u"--counters"_s, counters, report, u"--problems"_s, output }, "name the same file" },
+        { { u"--counters"_s, counters, report, u"--problems"_s, report }, "is the input" },
     };
     for (const auto &[arguments, message] : refused) {
         // A later --output takes the place of this one.
