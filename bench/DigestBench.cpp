@@ -1,5 +1,6 @@
 // How fast a digest runs over a folder of reports: loading and parsing the reports alone, the
-// digest headless as quorvel-cli digest runs it (counter set read, export written), and the digest
+// digest headless as quorvel-cli digest runs it (counter set read, export written), with and
+// without the statistics columns, the averages alone and with the statistics, and the digest
 // through the program's main window with the longest time its event loop went without a turn.
 //
 // The reports are the complete real ones, each written many times with its own sampling start and
@@ -21,6 +22,7 @@
 #include "common/TextFile.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
+#include "digest/DigestAverages.h"
 #include "digest/DigestExport.h"
 #include "digest/DigestRun.h"
 #include "digest/DigestTableLayout.h"
@@ -159,8 +161,9 @@ void loadAndParse(benchmark::State &state, const Corpus &corpus)
     countReports(state, corpus);
 }
 
-// quorvel-cli digest in one process: the counter set read, the run, the export written.
-void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString &countersPath)
+// quorvel-cli digest in one process: the counter set read, the run, the export written; with
+// `statistics` as quorvel-cli digest --stats.
+void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString &countersPath, bool statistics = false)
 {
     QTemporaryDir output;
     int columns = 0;
@@ -176,13 +179,37 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
         hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
             return ReportLoader::load(path, FileKinds::Any, &pacer);
         };
-        DigestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks)).run(corpus.reports, {});
+        DigestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks))
+            .run(corpus.reports, { .statistics = statistics });
         TextFile::write(output.filePath(QStringLiteral("digest.csv")),
                         DigestExport::lines(digest, false, QStringLiteral(",")), encoding);
         columns = digest.columns();
     }
     countReports(state, corpus);
     state.counters["columns"] = columns;
+}
+
+// What the end of a digest of the corpus costs: the averages, and with `statistics` the statistics
+// columns with them, computed again over the finished table (as Delete Column does). The
+// difference is all that the statistics add to a digest.
+void averagesAfterDigest(benchmark::State &state, const Corpus &corpus, const QString &countersPath, bool statistics)
+{
+    GridTable counters(CounterSet::columnCount);
+    CounterSetFile::load(counters, countersPath);
+    GridTable digest(DigestTableLayout::fixedColumnCount);
+    GridTable sections(SectionTableLayout::columnCount);
+    CategoryLists lists;
+    HeadlessUi ui;
+    bool abortFlag = false;
+    DigestRun::Hooks hooks;
+    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
+        return ReportLoader::load(path, FileKinds::Any, &pacer);
+    };
+    DigestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks))
+        .run(corpus.reports, { .statistics = statistics });
+    for (auto _ : state)
+        DigestAverages::calculate(digest, ui);
+    state.counters["columns"] = digest.columns();
 }
 
 // The same digest through the main window, started from its button on the digest tab, with the
@@ -237,6 +264,12 @@ void registerBenchmarks(const Corpus &corpus)
         [&corpus](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters50); });
     add("DigestHeadless/" + reports + "x500",
         [&corpus](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters500); });
+    add("DigestHeadless/" + reports + "x500/statistics",
+        [&corpus](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters500, true); });
+    add("Averages/" + reports + "x500",
+        [&corpus](benchmark::State &state) { averagesAfterDigest(state, corpus, corpus.counters500, false); });
+    add("Averages/" + reports + "x500/statistics",
+        [&corpus](benchmark::State &state) { averagesAfterDigest(state, corpus, corpus.counters500, true); });
     add("DigestMainWindow/" + reports + "x500",
         [&corpus](benchmark::State &state) { digestThroughMainWindow(state, corpus, corpus.counters500); });
 }

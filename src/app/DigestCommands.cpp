@@ -115,10 +115,11 @@ void DigestCommands::runDigest(const TimeWindow &window)
     DigestRun digestRun(tables, work_.ui, work_.bAbort, std::move(hooks), pumpIntervalMs_);
     // However the run ends, the problems of the reports it got through are listed.
     const auto listProblems = qScopeGuard([&] { showProblems(digestRun.problems()); });
-    digestRun.run(paths, { .append = panel_.appendTicked(),
-                           .timeOnly = panel_.timeOnlyTicked(),
-                           .statistics = panel_.statisticsTicked(),
-                           .window = window });
+    digestRun.run(paths,
+                  { .append = panel_.appendTicked(),
+                    .timeOnly = panel_.timeOnlyTicked(),
+                    .statistics = panel_.statisticsTicked(),
+                    .window = window });
 }
 
 void DigestCommands::showProblems(const std::vector<ReportProblem> &problems)
@@ -206,7 +207,7 @@ void DigestCommands::sgProblemsDblClick(int row)
         const GridTable &problems = work_.sgProblems;
         GridTable &digest = work_.sgSysmonDigest;
         const ProblemList::Place place = ProblemList::placeOf(digest, problems.cell(ProblemList::Report, row),
-                                                               problems.cell(ProblemList::Counter, row));
+                                                              problems.cell(ProblemList::Counter, row));
         if (!place.column) {
             work_.ui.setStatus(StatusPanel::Messages, u"The report has no column in the digest table."_s);
             return;

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int columnWidths[ProblemList::columnCount] = { 260, 170, 330, 600 };
+constexpr int columnWidths[ProblemList::columnCount] = { 230, 170, 250, 600 };
 
 // The end of a path tells reports apart, the beginning of any other text says most.
 class ProblemDelegate : public LongTextDelegate

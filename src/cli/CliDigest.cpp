@@ -199,8 +199,9 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     }
 
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    const DigestRun::Options options { .append = false, .timeOnly = !fullTime_, .statistics = statistics_,
-                                       .window = window_ };
+    const DigestRun::Options options {
+        .append = false, .timeOnly = !fullTime_, .statistics = statistics_, .window = window_
+    };
     const RunEnd end = digestReports(reports, options, counters, digest, console);
     // A report that cannot be read ends the run; what the table holds as far as it got is still
     // written.

@@ -13,6 +13,14 @@ namespace DigestAverages {
 
 namespace {
 
+// Two decimals, an exact half going to the even hundredth: 0.125 (exactly 12.5 hundredths) gives
+// 0.12, 0.375 gives 0.38. std::nearbyint rounds halves to even in the default rounding mode, which
+// nothing in the program changes.
+double toHundredths(double value)
+{
+    return std::nearbyint(value * 100) * 0.01;
+}
+
 double rowSum(const GridTable &digest, int row, const DigestColumns &columns)
 {
     double sum = 0;
@@ -42,13 +50,6 @@ void writeAverages(GridTable &digest, const DigestColumns &columns)
 }
 
 } // namespace
-
-// std::nearbyint rounds halves to even in the default rounding mode, which nothing in the program
-// changes.
-double toHundredths(double value)
-{
-    return std::nearbyint(value * 100) * 0.01;
-}
 
 void calculate(GridTable &digest, Ui &ui)
 {

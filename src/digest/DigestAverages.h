@@ -15,8 +15,4 @@ namespace DigestAverages {
 // Throws Failure when no column is headed "Avg".
 void calculate(GridTable &digest, Ui &ui);
 
-// Two decimals, an exact half going to the even hundredth: 0.125 (exactly 12.5 hundredths) gives
-// 0.12, 0.375 gives 0.38.
-double toHundredths(double value);
-
 } // namespace DigestAverages

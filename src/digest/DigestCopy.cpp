@@ -1,7 +1,7 @@
 #include "DigestCopy.h"
 
 #include "CounterMatches.h"
-#include "DigestColumns.h"
+#include "CounterRows.h"
 #include "ValueColumn.h"
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
@@ -40,22 +40,20 @@ private:
 
 } // namespace
 
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterMatches &matches,
-                const QString &sampleTime, const bool &abortFlag)
+bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterRows &rows,
+                const CounterMatches &matches, const QString &sampleTime, const bool &abortFlag)
 {
     if (abortFlag)
         return false;
-    const int typeColumn = DigestColumns(digest).type();
     ColumnChoice columns(sections);
     GridTable::BulkUpdate batch(digest);
     bool anyMatch = false;
-    for (int row = 1; row < digest.rows(); ++row) {
+    for (int row = 1; row < digest.rows() && row < rows.rows(); ++row) {
         const int sectionRow = matches.last(row);
         if (sectionRow == CounterMatches::noMatch)
             continue;
         anyMatch = true;
-        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow),
-                                          digest.cell(typeColumn, row));
+        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow), rows.type(row));
         digest.setCell(reportColumn, row,
                        column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow));
     }
@@ -69,7 +67,8 @@ bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, 
 {
     if (abortFlag)
         return false;
-    return copyReport(digest, reportColumn, sections, CounterMatches(sections, index), sampleTime, abortFlag);
+    return copyReport(digest, reportColumn, sections, CounterRows(digest), CounterMatches(sections, index), sampleTime,
+                      abortFlag);
 }
 
 QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType)

@@ -4,6 +4,7 @@
 
 class CounterMatches;
 class CounterNameIndex;
+class CounterRows;
 class GridTable;
 
 // Copies the figures of one parsed report into its report column of the digest table.
@@ -17,9 +18,10 @@ namespace DigestCopy {
 // `abortFlag` is read once, before anything is written: when set, the column stays untouched and
 // the result is false. Reading it once is as good as reading it before every row pair, since
 // the copy never hands control to the window and so nothing can set the flag while it works.
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterMatches &matches,
-                const QString &sampleTime, const bool &abortFlag);
-// The same, matching the section rows against `index` first.
+// `rows` are the digest rows' counter types as the run started.
+bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterRows &rows,
+                const CounterMatches &matches, const QString &sampleTime, const bool &abortFlag);
+// The same, taking the rows from the digest table and matching the section rows against `index`.
 bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
                 const QString &sampleTime, const bool &abortFlag);
 

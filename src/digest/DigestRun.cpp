@@ -114,9 +114,10 @@ bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index,
     const int column = addReportColumn();
     tables_.digest.setColumnNote(column, DigestTableLayout::ReportPath, path);
     tables_.digest.setColumnNote(column, DigestTableLayout::SamplingStart, samplingStart);
-    tables_.digest.setColumnNote(column, DigestTableLayout::SampleInterval, ReportHeader::sampleInterval(tables_.sections));
+    tables_.digest.setColumnNote(column, DigestTableLayout::SampleInterval,
+                                 ReportHeader::sampleInterval(tables_.sections));
     const CounterMatches matches(tables_.sections, index);
-    if (!DigestCopy::copyReport(tables_.digest, column, tables_.sections, matches,
+    if (!DigestCopy::copyReport(tables_.digest, column, tables_.sections, rows, matches,
                                 SampleTime::of(tables_.sections, options.timeOnly), abortFlag_))
         return false;
     problems_.add(ReportCheck::digested(path, failure, tables_.sections, rows, matches));

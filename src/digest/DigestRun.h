@@ -78,7 +78,10 @@ public:
 
     // Digests the reports in order. Clears the abort flag first; when a parse or the hand-back to
     // the window between reports finds it set, the current report's column stays empty, the
-    // averages are computed and the run ends. Ends with "Digest Done." in panel 1.
+    // averages are computed and the run ends. Ends with "Digest Done." in panel 1. A report whose
+    // sampling start lies outside the time window is parsed (its sampling start is in its text)
+    // but gets no column; the statistics columns stand after "Avg" as the options ask, and are
+    // calculated with the averages.
     //
     // A report that cannot be read throws Failure before its column is added: the columns of the
     // reports before it stay, and the averages are those from before the run.

@@ -1,7 +1,6 @@
 #include "DigestStatistics.h"
 
 #include "CountedValue.h"
-#include "DigestAverages.h"
 #include "DigestColumns.h"
 #include "SampleInterval.h"
 #include "common/NumberText.h"
@@ -91,8 +90,8 @@ public:
     {
         put(Statistic::N, row, QString::number(figures.values.size()));
         if (figures.values.empty()) {
-            for (Statistic statistic : { Statistic::Min, Statistic::Max, Statistic::Median, Statistic::P95,
-                                         Statistic::WeightedMean })
+            for (Statistic statistic :
+                 { Statistic::Min, Statistic::Max, Statistic::Median, Statistic::P95, Statistic::WeightedMean })
                 put(statistic, row, QString());
             return;
         }
@@ -104,7 +103,7 @@ public:
         put(Statistic::Max, row, NumberText::general(sorted.back()));
         put(Statistic::Median, row, NumberText::general(median(sorted)));
         put(Statistic::P95, row, NumberText::general(p95(sorted)));
-        put(Statistic::WeightedMean, row, NumberText::general(DigestAverages::toHundredths(weightedMean)));
+        put(Statistic::WeightedMean, row, NumberText::general(weightedMean));
     }
 
     void clear(int row)

@@ -19,9 +19,11 @@ void setShown(GridTable &digest, bool shown);
 // mean of the two middle figures for an even N); P95, the figure at rank ceil(0.95 N) in
 // ascending order (nearest rank); Wtd Mean, the figures' mean weighted by their reports' sample
 // intervals, with equal weights when a figure's report has no interval that reads (so one such
-// report makes the row's weighted mean the plain mean of its figures), rounded to the even
-// hundredth as the average is. Figures are written in the general number format. With N 0 only
-// N is written; without report columns the columns stay empty.
+// report makes the row's weighted mean the plain mean of its figures). All are written in the
+// general number format, not rounded to hundredths as the average is: a mean of figures with one
+// decimal often ends in an exact half hundredth, which binary arithmetic rounds either way, and
+// the small figures (a spinlock's contention) would lose what they tell. With N 0 only N is
+// written; without report columns the columns stay empty.
 void calculate(GridTable &digest);
 
 } // namespace DigestStatistics

@@ -48,8 +48,8 @@ void addOtherServers(const std::vector<ReportFacts> &reports, std::vector<std::v
         if (report.serverName != first->serverName)
             found[i].push_back({ report.path, Kind::OtherServer, QString(),
                                  QStringLiteral("Server Name ") % report.serverName %
-                                     QStringLiteral("; the first report (") % first->path %
-                                     QStringLiteral(") names ") % first->serverName });
+                                     QStringLiteral("; the first report (") % first->path % QStringLiteral(") names ") %
+                                     first->serverName });
     }
 }
 

@@ -28,8 +28,9 @@ std::optional<QDateTime> boundOf(QStringView typed, Edge edge)
     if (space >= 0)
         time = QTime::fromString(TextRules::trimmed(QStringView(text).mid(space)), timeFormat);
     if (!date.isValid() || !time.isValid())
-        throw Failure(u'"' % text % QStringLiteral("\" is not a date and time: write \"yyyy-MM-dd hh:mm:ss\" or "
-                                                   "\"yyyy-MM-dd\"."));
+        throw Failure(u'"' % text %
+                      QStringLiteral("\" is not a date and time: write \"yyyy-MM-dd hh:mm:ss\" or "
+                                     "\"yyyy-MM-dd\"."));
     return QDateTime(date, time, Qt::UTC);
 }
 

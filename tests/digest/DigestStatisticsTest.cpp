@@ -2,11 +2,11 @@
 // and every reader of the table (averages, Delete Column, the chart) still finds the report
 // columns, also when the user has dragged "Avg" elsewhere. What a run writes is checked end to end
 // by the command line's golden cases (tests/data/digest-cli/statistics).
+#include "digest/DigestStatistics.h"
 #include "ScriptedUi.h"
 #include "chart/ComparisonChart.h"
 #include "digest/DigestAverages.h"
 #include "digest/DigestEditing.h"
-#include "digest/DigestStatistics.h"
 #include "digest/DigestTableLayout.h"
 #include "grid/GridTable.h"
 
@@ -57,13 +57,11 @@ TEST(DigestStatistics, ComeAndGoAfterAvgWhileEveryReaderKeepsToTheReportColumns)
     DigestStatistics::setShown(digest, true); // already shown: nothing more
     DigestAverages::calculate(digest, ui);
     EXPECT_EQ(row(digest, 0),
-              QStringList({ u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u"N"_s, u"Min"_s, u"Max"_s, u"Median"_s,
-                            u"P95"_s, u"Wtd Mean"_s, u" 10:00:00"_s, u" 10:10:00"_s, u" 10:20:00"_s }));
+              QStringList({ u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u"N"_s, u"Min"_s, u"Max"_s, u"Median"_s, u"P95"_s,
+                            u"Wtd Mean"_s, u" 10:00:00"_s, u" 10:10:00"_s, u" 10:20:00"_s }));
     // Avg as ever: 7 / 3 and (-1 + 0 + 10) / 3. Wtd Mean (1 x 600 + 2 x 600 + 4 x 1200) / 2400.
-    EXPECT_EQ(row(digest, 1).mid(2, 7),
-              QStringList({ u"2.33"_s, u"3"_s, u"1"_s, u"4"_s, u"2"_s, u"4"_s, u"2.75"_s }));
-    EXPECT_EQ(row(digest, 2).mid(2, 7),
-              QStringList({ u"3"_s, u"1"_s, u"10"_s, u"10"_s, u"10"_s, u"10"_s, u"10"_s }));
+    EXPECT_EQ(row(digest, 1).mid(2, 7), QStringList({ u"2.33"_s, u"3"_s, u"1"_s, u"4"_s, u"2"_s, u"4"_s, u"2.75"_s }));
+    EXPECT_EQ(row(digest, 2).mid(2, 7), QStringList({ u"3"_s, u"1"_s, u"10"_s, u"10"_s, u"10"_s, u"10"_s, u"10"_s }));
 
     // The chart reads the averages for its ratio and draws the report columns only.
     const ChartResult chart = ComparisonChart::display({ .digest = digest,
@@ -88,12 +86,13 @@ TEST(DigestStatistics, ComeAndGoAfterAvgWhileEveryReaderKeepsToTheReportColumns)
                             u" 10:10:00"_s, u"Avg"_s }));
     EXPECT_EQ(row(digest, 1).mid(2),
               QStringList({ u"2"_s, u"1"_s, u"2"_s, u"1.5"_s, u"2"_s, u"1.5"_s, u"1"_s, u"2"_s, u"1.5"_s }));
-    EXPECT_EQ(row(digest, 2).mid(2),
-              QStringList({ u"0"_s, QString(), QString(), QString(), QString(), QString(), u"-1"_s, QString(),
-                            u"-0.5"_s }));
+    EXPECT_EQ(
+        row(digest, 2).mid(2),
+        QStringList({ u"0"_s, QString(), QString(), QString(), QString(), QString(), u"-1"_s, QString(), u"-0.5"_s }));
 
     DigestStatistics::setShown(digest, false);
-    EXPECT_EQ(row(digest, 0), QStringList({ u"Sysmon Counter"_s, u"Type"_s, u" 10:00:00"_s, u" 10:10:00"_s, u"Avg"_s }));
+    EXPECT_EQ(row(digest, 0),
+              QStringList({ u"Sysmon Counter"_s, u"Type"_s, u" 10:00:00"_s, u" 10:10:00"_s, u"Avg"_s }));
     // Shown again, they stand right after "Avg", wherever it is.
     DigestStatistics::setShown(digest, true);
     EXPECT_EQ(row(digest, 0).mid(4, 2), QStringList({ u"Avg"_s, u"N"_s }));
