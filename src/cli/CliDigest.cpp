@@ -199,9 +199,12 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     }
 
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    const DigestRun::Options options {
-        .append = false, .timeOnly = !fullTime_, .statistics = statistics_, .window = window_
-    };
+    // Problems nobody asked for are not collected: an archive may give tens per report.
+    const DigestRun::Options options { .append = false,
+                                       .timeOnly = !fullTime_,
+                                       .statistics = statistics_,
+                                       .window = window_,
+                                       .listProblems = !problems_.isEmpty() };
     const RunEnd end = digestReports(reports, options, counters, digest, console);
     // A report that cannot be read ends the run; what the table holds as far as it got is still
     // written.

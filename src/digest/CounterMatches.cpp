@@ -7,6 +7,8 @@
 CounterMatches::CounterMatches(const GridTable &sections, const CounterNameIndex &index) :
     last_(std::size_t(index.rows()), noMatch), count_(std::size_t(index.rows()), 0)
 {
+    // Most counters match once: one allocation, not one per doubling.
+    matches_.reserve(std::size_t(index.rows()));
     for (int row = 1; row < sections.rows(); ++row) {
         const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
                                                               sections.cell(SectionTableLayout::SubSection1, row),

@@ -106,7 +106,8 @@ bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index,
     pacer_.tickNow();
     const QString samplingStart = SampleTime::of(tables_.sections, false);
     if (const std::optional<QString> outside = options.window.exclusionOf(samplingStart)) {
-        problems_.add(ReportCheck::outsideTimeWindow(path, *outside));
+        if (options.listProblems)
+            problems_.add(ReportCheck::outsideTimeWindow(path, *outside));
         return !abortFlag_;
     }
     if (failure && hooks_.parseFailed)
@@ -120,7 +121,8 @@ bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index,
     if (!DigestCopy::copyReport(tables_.digest, column, tables_.sections, rows, matches,
                                 SampleTime::of(tables_.sections, options.timeOnly), abortFlag_))
         return false;
-    problems_.add(ReportCheck::digested(path, failure, tables_.sections, rows, matches));
+    if (options.listProblems)
+        problems_.add(ReportCheck::digested(path, failure, tables_.sections, rows, matches));
     return true;
 }
 

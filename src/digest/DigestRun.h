@@ -47,6 +47,9 @@ public:
         bool statistics = false;
         // Digest only the reports whose sampling start lies in it; the others get no column.
         TimeWindow window = TimeWindow();
+        // Collect the report problems. An archive whose reports lack a few counters each gives
+        // tens of problems per report, which a run that nobody asks them of need not hold.
+        bool listProblems = true;
     };
 
     // What the window and the command line do differently. Only loadReport is required.
