@@ -1,8 +1,10 @@
 #include "ChartPanel.h"
 
+#include "BusyGuard.h"
 #include "Controls.h"
 #include "MonitoringChart.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +41,12 @@ ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
     layout->addWidget(chrtMonitoring, 1);
     layout->addWidget(buildGraphControls());
     connect(btSetGraph, &QPushButton::clicked, this, &ChartPanel::displayRequested);
+}
+
+void ChartPanel::refuseWhileBusy(BusyGuard &busy)
+{
+    busy.refuse(btSetGraph);
+    busy.refuse(chrtMonitoring->findChild<QAction *>(u"miSaveChart"_s));
 }
 
 QWidget *ChartPanel::buildGraphControls()

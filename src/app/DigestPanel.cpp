@@ -86,6 +86,8 @@ void DigestPanel::refuseWhileBusy(BusyGuard &busy)
 {
     busy.refuse(btShowSysmon);
     busy.refuse(btDigest);
+    busy.refuse(btExport);
+    chartPanel().refuseWhileBusy(busy);
 }
 
 void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)

@@ -6,17 +6,20 @@
 #include "TerminalProgress.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
+#include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "common/TextRules.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
+#include "digest/DigestAverages.h"
+#include "digest/DigestColumn.h"
+#include "digest/DigestReset.h"
+#include "digest/DigestRows.h"
 #include "digest/DigestRun.h"
 #include "digest/DigestTableLayout.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
-#include "report/CategoryLists.h"
 #include "report/ReportLoader.h"
-#include "report/SectionTableLayout.h"
 
 #include <QCommandLineParser>
 
@@ -25,6 +28,8 @@ namespace {
 // A list of report paths a script wrote, one per line; even a hundred thousand paths stay far
 // below this.
 constexpr qint64 maxListBytes = 64 * 1024 * 1024;
+// More threads than this only cost memory, whatever the machine.
+constexpr int maxJobs = 256;
 
 QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
@@ -43,6 +48,17 @@ QStringList listedReports(const QString &listPath)
             paths << line;
     }
     return paths;
+}
+
+// --jobs: a whole number from 1; without it, one job per core.
+int jobsFrom(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    if (!parser.isSet(option))
+        return DigestRun::defaultJobs();
+    const std::optional<std::int64_t> jobs = NumberText::readInteger(parser.value(option));
+    if (!jobs || *jobs < 1 || *jobs > maxJobs)
+        throw Failure(QStringLiteral("--jobs takes a whole number from 1 to %1.").arg(maxJobs));
+    return int(*jobs);
 }
 
 // Standard error while a run goes on: the progress line on a terminal, and the messages, each of
@@ -70,32 +86,53 @@ struct RunEnd
     bool parseFailed = false;
 };
 
-RunEnd digestReports(const QStringList &reports, bool timeOnly, const GridTable &counters, GridTable &digest,
+// Adds each report's column as the run hands it over, and says on standard error what went wrong.
+class ColumnWriter : public DigestRun::Observer
+{
+public:
+    ColumnWriter(GridTable &digest, Console &console, RunEnd &end, int total) :
+        digest_(digest), console_(console), end_(end), total_(total)
+    { }
+
+    void reportDigested(int index, DigestedReport &&report) override
+    {
+        if (report.parseFailure) {
+            end_.parseFailed = true;
+            console_.complain(report.path % QStringLiteral(": ") % *report.parseFailure);
+        }
+        DigestColumn::append(digest_, report);
+        console_.showProgress(index + 1, total_);
+    }
+
+private:
+    GridTable &digest_;
+    Console &console_;
+    RunEnd &end_;
+    const int total_;
+};
+
+RunEnd digestReports(const QStringList &reports, bool timeOnly, int jobs, const GridTable &counters, GridTable &digest,
                      Console &console)
 {
     RunEnd end;
-    GridTable sections(SectionTableLayout::columnCount);
-    CategoryLists lists;
+    end.counterNames = DigestReset::fromCounterSet(digest, counters);
+    DigestRun::Input input {
+        .rows = DigestRows::of(digest),
+        .paths = reports,
+        .timeOnly = timeOnly,
+        // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or
+        // standard input.
+        .load = [](const QString &path) { return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any); },
+        .jobs = jobs,
+        .handOverParses = false
+    };
+    ColumnWriter writer(digest, console, end, int(reports.size()));
+    const DigestRun::Result result = DigestRun(std::move(input)).run(writer);
+    if (result.end == DigestRun::End::Unreadable)
+        end.readFailure = result.failure;
+    // The averages cover the columns there are, however the run ended.
     ConsoleUi ui(console.errors());
-    bool abortFlag = false;
-    DigestRun::Hooks hooks;
-    // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or standard input.
-    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
-        return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any, &pacer);
-    };
-    hooks.rowsReset = [&end](const QStringList &names) {
-        end.counterNames = names;
-    };
-    hooks.parseFailed = [&](const QString &path, const QString &message) {
-        end.parseFailed = true;
-        console.complain(path % QStringLiteral(": ") % message);
-    };
-    hooks.reportDone = [&console](int done, int total) {
-        console.showProgress(done, total);
-    };
-    DigestRun digestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks));
-    end.readFailure =
-        CommandGuard::failureOf([&] { digestRun.run(reports, { .append = false, .timeOnly = timeOnly }); });
+    CommandGuard::run(ui, QStringLiteral("CalculateAverages"), [&] { DigestAverages::calculate(digest, ui); });
     return end;
 }
 
@@ -113,6 +150,10 @@ CliDigest::CliDigest() :
                      QStringLiteral("D"), QStringLiteral(",")),
     outputOption_(QStringLiteral("output"), QStringLiteral("Write to FILE, replacing it, instead of standard output."),
                   QStringLiteral("FILE")),
+    jobsOption_(QStringLiteral("jobs"),
+                QStringLiteral("Read and parse N reports at a time (by default one per core; 1 works through them "
+                               "one by one)."),
+                QStringLiteral("N")),
     filesFromOption_(QStringLiteral("files-from"),
                      QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
                                     "arguments."),
@@ -122,7 +163,7 @@ CliDigest::CliDigest() :
 void CliDigest::describe(QCommandLineParser &parser) const
 {
     for (const QCommandLineOption *option :
-         { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_ })
+         { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_, &jobsOption_ })
         parser.addOption(*option);
     parser.addPositionalArgument(QStringLiteral("REPORT"),
                                  QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
@@ -140,6 +181,7 @@ void CliDigest::take(const QCommandLineParser &parser)
     if (reports_.isEmpty() && filesFrom_.isEmpty())
         throw Failure(QStringLiteral("No report given."));
     fullTime_ = parser.isSet(fullTimeOption_);
+    jobs_ = jobsFrom(parser, jobsOption_);
     delimiter_ = parser.value(delimiterOption_);
 }
 
@@ -178,7 +220,7 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     }
 
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    const RunEnd end = digestReports(reports, !fullTime_, counters, digest, console);
+    const RunEnd end = digestReports(reports, !fullTime_, jobs_, counters, digest, console);
     // A report that cannot be read ends the run; what the table holds as far as it got is still
     // written.
     if (end.readFailure)

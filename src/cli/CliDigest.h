@@ -44,7 +44,7 @@ public:
 
     CliDigest();
 
-    // Adds --counters, --full-time, --delimiter, --output, --files-from and REPORT....
+    // Adds --counters, --full-time, --delimiter, --output, --files-from, --jobs and REPORT....
     void describe(QCommandLineParser &parser) const;
     // Throws Failure when the line lacks the counter set or every report.
     void take(const QCommandLineParser &parser);
@@ -66,10 +66,12 @@ private:
     QCommandLineOption fullTimeOption_;
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;
+    QCommandLineOption jobsOption_;
     QCommandLineOption filesFromOption_;
 
     QString counters_;
     bool fullTime_ = false;
+    int jobs_ = 1;
     QString delimiter_;
     QString output_; // empty: standard output
     QString filesFrom_; // empty: none

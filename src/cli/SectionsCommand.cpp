@@ -91,7 +91,7 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
 {
     CliFiles::refuseOutputOverInputs(output_, { report_ });
     GridTable sections(SectionTableLayout::columnCount);
-    const std::optional<QString> parseFailure = parse(CliFiles::inputPath(report_), sections, errors);
+    const std::optional<QString> parseFailure = parse(CliFiles::inputPath(report_), sections);
     if (parseFailure)
         ConsoleUi::print(errors,
                          QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
@@ -102,14 +102,12 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
 // The report text goes once the table is built, before the output is. A parse failure is the
 // command's own (exit status 1, the table as far as it got); anything else, memory running out
 // included, ends the command.
-std::optional<QString> SectionsCommand::parse(const QString &path, GridTable &sections, std::FILE *errors)
+std::optional<QString> SectionsCommand::parse(const QString &path, GridTable &sections)
 {
     const TextLines report = ReportLoader::load(path, FileKinds::Any);
     CategoryLists lists;
-    ConsoleUi ui(errors);
-    bool abortFlag = false;
     try {
-        ReportParser(sections, lists, ui, abortFlag).run(report);
+        ReportParser(sections, lists).run(report);
     } catch (const Failure &failure) {
         return failure.message();
     }

@@ -25,7 +25,7 @@ public:
     int run(std::FILE *out, std::FILE *errors) override;
 
 private:
-    static std::optional<QString> parse(const QString &path, GridTable &sections, std::FILE *errors);
+    static std::optional<QString> parse(const QString &path, GridTable &sections);
 
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;

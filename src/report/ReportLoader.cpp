@@ -5,9 +5,9 @@
 
 namespace ReportLoader {
 
-TextLines load(const QString &path, FileKinds kinds, WorkPacer *pacer)
+TextLines load(const QString &path, FileKinds kinds)
 {
-    return TextFile::readLines(path, maxReportBytes, kinds, pacer);
+    return TextFile::readLines(path, maxReportBytes, kinds);
 }
 
 QString loadedStatus(const QString &path)
