@@ -11,6 +11,7 @@
 #include "common/TextRules.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
+#include "report/BinaryReportCheck.h"
 #include "report/ReportParser.h"
 
 #include <optional>
@@ -25,18 +26,6 @@ QString loadedStatus(const QString &path)
 {
     return QStringLiteral("Loaded Sysmon File ...") % TextRules::rightPiece(path, shownPathTail) %
         QStringLiteral("...");
-}
-
-// A listed file that is no text at all would give an empty report column without a word; the user
-// is told which file it was, as for a report the parser fails on.
-bool holdsBinaryData(const TextLines &report)
-{
-    return report.joined().contains(QChar(u'\0'));
-}
-
-QString binaryDataMessage(const QString &path)
-{
-    return QStringLiteral("\"") % path % QStringLiteral("\" is not a Sysmon report: it holds binary data.");
 }
 
 } // namespace
@@ -117,8 +106,8 @@ void DigestRun::parseReport(const QString &path)
         [&] { ReportParser(tables_.sections, tables_.categoryLists, ui_, abortFlag_).run(report, pacer_); });
     if (escWhileLoading)
         abortFlag_ = true;
-    if (holdsBinaryData(report))
-        failure = binaryDataMessage(path);
+    if (const std::optional<QString> binary = BinaryReportCheck::failureOf(path, report))
+        failure = binary;
     if (failure && hooks_.parseFailed)
         hooks_.parseFailed(path, *failure);
 }

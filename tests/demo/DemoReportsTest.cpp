@@ -111,7 +111,9 @@ TEST(DemoReports, NamesSortByTimeAndStartsReadBackAsWritten)
                              u"sysmon-2025-01-01-0045.txt"_s, u"sysmon-2025-01-01-0130.txt"_s }));
 
     EXPECT_EQ(DemoReports::startText(DemoReports::defaultStart()), u"Jan 15, 2025 00:00:00"_s);
-    EXPECT_EQ(DemoReports::readStart(u" Mar 5, 2025 14:11:03 "_s), DemoReports::readStart(u"Mar 05, 2025 14:11:03"_s));
+    const QDateTime march5(QDate(2025, 3, 5), QTime(14, 11, 3), Qt::UTC);
+    EXPECT_EQ(DemoReports::readStart(u" Mar 5, 2025 14:11:03 "_s), march5);
+    EXPECT_EQ(DemoReports::readStart(u"Mar 05, 2025 14:11:03"_s), march5);
     for (const QString &wrong :
          { u""_s, u"15/01/2025 00:00:00"_s, u"Jan 15, 2025"_s, u"Foo 15, 2025 00:00:00"_s, u"Feb 30, 2025 00:00:00"_s })
         EXPECT_FALSE(DemoReports::readStart(wrong)) << wrong.toStdString();
