@@ -1,12 +1,11 @@
 #include "chart/ComparisonChart.h"
+#include "LocalZone.h"
 #include "chart/ChartLines.h"
 #include "chart/SampleTimeConversion.h"
 #include "common/Failure.h"
 #include "grid/GridTable.h"
 
 #include <gtest/gtest.h>
-
-#include <ctime>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -59,31 +58,6 @@ const DisplayCase displayCases[] = {
       u"Gragh Error: '1e10' times the ratio 1E300 is too large to draw" },
 };
 // clang-format on
-
-// The process's local time zone while it lives; the one before it afterwards.
-class LocalZone
-{
-public:
-    explicit LocalZone(const char *rule) : wasSet_(qEnvironmentVariableIsSet("TZ")), before_(qgetenv("TZ"))
-    {
-        qputenv("TZ", rule);
-        tzset();
-    }
-    ~LocalZone()
-    {
-        if (wasSet_)
-            qputenv("TZ", before_);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-    LocalZone(const LocalZone &) = delete;
-    LocalZone &operator=(const LocalZone &) = delete;
-
-private:
-    bool wasSet_;
-    QByteArray before_;
-};
 
 void fill(GridTable &digest, QStringView sampleTimes, QStringView rowTexts)
 {
@@ -187,9 +161,8 @@ TEST(SampleTimeConversion, ReadsDayFirstOrFailsWithTheTextItRead)
     EXPECT_EQ(read(u"MAR 12, 2013 14:11:03", false), u"2013-03-12 14:11:03"_s);
     EXPECT_EQ(read(u"Xyz 12, 2013 14:11:03", false), u"2013-01-12 14:11:03"_s);
     {
-        // An hour that daylight saving skips where the window runs is still a time of its own. The
-        // zone is Central European Time, written out as a rule so no zone data is needed.
-        const LocalZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+        // An hour that daylight saving skips where the window runs is still a time of its own.
+        const LocalZone zone(LocalZone::centralEurope);
         EXPECT_EQ(read(u"Mar 31, 2013 02:30:00", false), u"2013-03-31 02:30:00"_s);
     }
     EXPECT_EQ(read(u" 14:11:03 ", true), u"1899-12-30 14:11:03"_s);
