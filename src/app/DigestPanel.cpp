@@ -5,6 +5,8 @@
 #include "Controls.h"
 #include "GridView.h"
 
+#include "digest/DigestTableLayout.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -122,6 +124,9 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
     options.gutter = true;
     options.movableRows = true;
     options.movableColumns = true;
+    // Only report columns move, among themselves: the run, the averages and the chart find the
+    // others by their place.
+    options.columnMovable = [&digest](int column) { return DigestTableLayout::isReportColumn(digest, column); };
     sgSysmonDigest = new GridView(digest, u"sgSysmonDigest"_s, options);
 
     menPop = new QMenu(sgSysmonDigest);

@@ -36,6 +36,7 @@ void GridView::applyOptions(const Options &options)
     editable_ = options.editable;
     movableRows_ = options.movableRows;
     movableColumns_ = options.movableColumns;
+    columnMovable_ = options.columnMovable;
     table_.setEditable(options.editable);
     // Typing or F2 edits a cell in place; a double click is left free for the grid's own command
     // (in the section table it adds the counter).
@@ -128,9 +129,12 @@ void GridView::columnDragged(int, int oldVisual, int newVisual)
     undoingDrag_ = true;
     horizontalHeader()->moveSection(newVisual, oldVisual);
     undoingDrag_ = false;
-    // The gutter stays in front: nothing moves into it or out of it.
+    // The gutter stays in front, and columns that readers find by their place stay at it: nothing
+    // moves into them or out of them.
     const int fixed = table_.fixedColumns();
     if (oldVisual < fixed || newVisual < fixed)
+        return;
+    if (columnMovable_ && (!columnMovable_(oldVisual) || !columnMovable_(newVisual)))
         return;
     table_.moveColumn(oldVisual, newVisual);
     // Widths belong to the columns the user sees, so they travel with the data.

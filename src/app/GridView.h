@@ -3,6 +3,10 @@
 #include <QList>
 #include <QTableView>
 
+#include <functional>
+
+#include <functional>
+
 class GridTable;
 
 // Shows a GridTable: row 0 as the column headers, rows 1.. as the body. The view's current index
@@ -25,6 +29,9 @@ public:
         bool gutter = false;
         bool movableRows = false;
         bool movableColumns = false;
+        // Which columns a drag may take and put down among each other; without it, every column
+        // but the gutter.
+        std::function<bool(int column)> columnMovable;
     };
 
     GridView(GridTable &table, const QString &objectName, const Options &options, QWidget *parent = nullptr);
@@ -68,5 +75,6 @@ private:
     bool editable_ = false;
     bool movableRows_ = false;
     bool movableColumns_ = false;
+    std::function<bool(int column)> columnMovable_;
     bool undoingDrag_ = false;
 };

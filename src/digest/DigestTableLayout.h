@@ -24,6 +24,12 @@ enum ReportNote {
 inline constexpr TableHeader header { QStringView(), u"Sysmon Counter", u"Type", u"Avg" };
 inline constexpr int fixedColumnCount = header.columnCount();
 
+// Whether `column` holds a report: the columns after the fixed ones.
+inline bool isReportColumn(const GridTable &digest, int column)
+{
+    return column >= FirstReport && column < digest.columns();
+}
+
 inline QStringList headerTexts()
 {
     return header.texts();

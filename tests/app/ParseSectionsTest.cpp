@@ -124,11 +124,10 @@ private slots:
         QCOMPARE(r.control<QComboBox>(u"cbTopCategory"_s)->currentText(), u"Performance Section"_s);
         QCOMPARE(r.control<QComboBox>(u"cbSubCategory2"_s)->currentIndex(), -1);
 
-        // The report's last line, "End of Report", is the last to reach the progress texts.
-        const int lineCount = int(ReportLoader::load(report).count());
-        QCOMPARE(r.status(0), u"Metrics %1 of %2"_s.arg(lineCount - 1).arg(lineCount));
+        // The report's last line of 34, "End of Report", is the last to reach the progress texts.
+        QCOMPARE(r.status(0), u"Metrics 33 of 34"_s);
         QCOMPARE(r.status(1), u"Single File Parsed"_s);
-        QCOMPARE(r.status(2), ReportLoader::loadedStatus(report));
+        QCOMPARE(r.status(2), u"Loaded ..."_s + report.right(31));
     }
 
     void aRealReportParsesAsTheCoreParsesItAndTwiceTheSame()
@@ -150,7 +149,8 @@ private slots:
         QCOMPARE(r.items(u"cbTopCategory"_s), headless.lists.sections);
         QCOMPARE(r.items(u"cbSubCategory1"_s), headless.lists.subSections1);
         QCOMPARE(r.items(u"cbSubCategory2"_s), headless.lists.subSections2);
-        QCOMPARE(r.status(0), headless.ui.status[0]);
+        // Of its 1,331 lines the last, "(return status = 0)", is dropped before the progress texts.
+        QCOMPARE(r.status(0), u"Metrics 1329 of 1331"_s);
         QCOMPARE(r.status(1), u"Single File Parsed"_s);
 
         // A cell edited in place, and a table grown by hand, are rebuilt by the next parse.

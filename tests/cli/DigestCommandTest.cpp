@@ -14,11 +14,6 @@ namespace {
 
 const QString casesFolder = QStringLiteral(QUORVEL_TEST_DATA "/digest-cli");
 
-CliRun runDigest(const QStringList &arguments)
-{
-    return CliRun::of(QStringList { u"digest"_s } + arguments);
-}
-
 class DigestCli : public testing::TestWithParam<QString>
 {
 };
@@ -46,23 +41,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, DigestCli, testing::ValuesIn(CliGoldenCase::name
                              return CliGoldenCase::testName(test.param);
                          });
 
-// A counter set that cannot be read, an output that cannot be written or a wrong command line ends
-// the command with 2 and a message, and leaves no output file behind.
+// A counter set that cannot be read, an output that cannot be written or is one of the inputs, or a
+// wrong command line ends the command (the digest's or the chart's) with 2 and a message, and
+// leaves no output file behind and every input as it was.
 TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
 {
     QTemporaryDir dir;
     const QString counters = casesFolder % u"/unreadable-report/counters.ini"_s;
     const QString report = casesFolder % u"/counter-kinds/report-1.txt"_s;
-    const QString binary = dir.filePath(u"binary.ini"_s);
-    QFile binaryFile(binary);
-    ASSERT_TRUE(binaryFile.open(QIODevice::WriteOnly) && binaryFile.write("a[+]b\0c[+]\r\n", 12) == 12);
-    binaryFile.close();
+    const auto written = [&dir](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name.toStdString();
+        return file.fileName();
+    };
+    const QString ownCounters = written(u"counters.ini"_s, bytesOf(counters));
+    const QString ownReport = written(u"report.txt"_s, bytesOf(report));
+    const QString ownList = written(u"list.txt"_s, report.toUtf8() + '\n');
+    const QString emptyList = written(u"empty-list.txt"_s, {});
+    const QString blankList = written(u"blank-list.txt"_s, " \n\t\r\n");
+    const QString binary = written(u"binary.ini"_s, QByteArray("a[+]b\0c[+]\r\n", 12));
     const QString output = dir.filePath(u"out.csv"_s);
+    const QString chart = u"chart"_s;
 
     const struct
     {
         QStringList arguments;
         QByteArray message;
+        QString command = u"digest"_s;
     } refused[] = {
         { { u"--counters"_s, dir.filePath(u"none.ini"_s), report }, "none.ini" },
         { { u"--counters"_s, binary, report }, "binary data" },
@@ -72,14 +77,26 @@ TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
         { { report }, "--counters" },
         { { u"--counters"_s, counters }, "No report given." },
         { { u"--counters"_s, counters, report, u"--output="_s }, "--output needs a file name." },
+        { { u"--counters"_s, counters, u"--files-from"_s, emptyList }, "empty-list.txt lists none." },
+        { { u"--counters"_s, counters, u"--files-from"_s, blankList }, "blank-list.txt lists none." },
+        { { u"--counters"_s, ownCounters, report, u"--output"_s, ownCounters }, "is the input" },
+        { { u"--counters"_s, counters, ownReport, u"--output"_s, dir.filePath(u"./report.txt"_s) }, "is the input" },
+        { { u"--counters"_s, counters, u"--files-from"_s, ownList, u"--output"_s, ownList }, "is the input" },
+        { { u"--counters"_s, ownCounters, report, u"--output"_s, ownCounters }, "is the input", chart },
+        { { u"--counters"_s, counters, u"--files-from"_s, emptyList }, "empty-list.txt lists none.", chart },
     };
-    for (const auto &[arguments, message] : refused) {
+    const QByteArray countersBytes = bytesOf(ownCounters), reportBytes = bytesOf(ownReport),
+                     listBytes = bytesOf(ownList);
+    for (const auto &[arguments, message, command] : refused) {
         // A later --output takes the place of this one.
-        const CliRun run = runDigest(QStringList { u"--output"_s, output } + arguments);
+        const CliRun run = CliRun::of(QStringList { command, u"--output"_s, output } + arguments);
         EXPECT_EQ(run.exitStatus, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("quorvel-cli: ") && run.err.contains(message)) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(output)) << arguments.join(u' ').toStdString();
     }
+    EXPECT_EQ(bytesOf(ownCounters), countersBytes);
+    EXPECT_EQ(bytesOf(ownReport), reportBytes);
+    EXPECT_EQ(bytesOf(ownList), listBytes);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "digest/DigestCopy.h"
 #include "DigestCopyReference.h"
-#include "common/TextRules.h"
 #include "digest/CounterNameIndex.h"
 #include "digest/DigestReset.h"
 #include "grid/GridTable.h"
