@@ -22,14 +22,15 @@ TEST_P(DigestCli, WritesTheExpectedBytesAndStatus)
 {
     const CliGoldenCase golden = CliGoldenCase::in(casesFolder % u'/' % GetParam());
 
-    const CliRun toStdout = golden.run(u"digest"_s);
+    // One run works through the reports one by one, the other on threads: the bytes are the same.
+    const CliRun toStdout = golden.run(u"digest"_s, { u"--jobs"_s, u"1"_s });
     EXPECT_EQ(toStdout.exitStatus, golden.expectedStatus);
     EXPECT_EQ(toStdout.err, golden.expectedErrors);
     EXPECT_EQ(toStdout.out, golden.bytes(u"expected.csv"_s));
 
     QTemporaryDir output;
     const QString swapped = output.filePath(u"swapped.csv"_s);
-    const CliRun toFile = golden.run(u"digest"_s, { u"--swap-axes"_s, u"--output"_s, swapped });
+    const CliRun toFile = golden.run(u"digest"_s, { u"--swap-axes"_s, u"--output"_s, swapped, u"--jobs"_s, u"3"_s });
     EXPECT_EQ(toFile.exitStatus, golden.expectedStatus);
     EXPECT_EQ(toFile.err, golden.expectedErrors);
     EXPECT_EQ(toFile.out, QByteArray());
@@ -84,6 +85,8 @@ TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
         { { u"--counters"_s, counters, u"--files-from"_s, ownList, u"--output"_s, ownList }, "is the input" },
         { { u"--counters"_s, ownCounters, report, u"--output"_s, ownCounters }, "is the input", chart },
         { { u"--counters"_s, counters, u"--files-from"_s, emptyList }, "empty-list.txt lists none.", chart },
+        { { u"--counters"_s, counters, report, u"--jobs"_s, u"0"_s }, "--jobs takes a whole number from 1" },
+        { { u"--counters"_s, counters, report, u"--jobs"_s, u"two"_s }, "--jobs takes a whole number from 1", chart },
     };
     const QByteArray countersBytes = bytesOf(ownCounters), reportBytes = bytesOf(ownReport),
                      listBytes = bytesOf(ownList);

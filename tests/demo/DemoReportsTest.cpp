@@ -7,7 +7,7 @@
 #include "counters/CounterSet.h"
 #include "demo/DemoCounters.h"
 #include "digest/CounterNameIndex.h"
-#include "digest/DigestCopy.h"
+#include "digest/ReportColumnOf.h"
 #include "digest/DigestReset.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/SampleTime.h"
@@ -38,9 +38,7 @@ void digestAll(GridTable &digest, const QStringList &reports)
         ParsedReport parsed;
         parsed.parse(ReportLoader::load(report));
         EXPECT_FALSE(parsed.outcome.failed) << parsed.outcome.message.toStdString();
-        digest.setColumns(digest.columns() + 1);
-        DigestCopy::copyReport(digest, digest.columns() - 1, parsed.sections, index,
-                               SampleTime::of(parsed.sections, true), parsed.abortFlag);
+        addReportColumn(digest, parsed.sections, index);
     }
 }
 
