@@ -47,6 +47,8 @@ DigestCommands::DigestCommands(const Workspace &workspace, DigestPanel &panel, S
     connect(&panel, &DigestPanel::digestMousePressed, this, &DigestCommands::sgSysmonDigestMouseDown);
     connect(&panel, &DigestPanel::digestMouseReleased, this, &DigestCommands::sgSysmonDigestMouseUp);
     connect(&panel, &DigestPanel::digestMouseEntered, this, &DigestCommands::sgSysmonDigestMouseEnter);
+    // A listed FIFO would never end: the window reads regular files only.
+    load_ = [](const QString &path) { return ReportLoader::load(path, FileKinds::RegularOnly); };
     showColumns_.setInterval(tableRefreshMs);
     connect(&showColumns_, &QTimer::timeout, this, [this] { work_.sgSysmonDigest.publish(); });
 }
@@ -82,9 +84,7 @@ void DigestCommands::startDigest()
     DigestRun::Input input { .rows = DigestRows::of(digest),
                              .paths = paths_,
                              .timeOnly = panel_.timeOnlyTicked(),
-                             // A listed FIFO would never end: only regular files are read.
-                             .load =
-                                 [](const QString &path) { return ReportLoader::load(path, FileKinds::RegularOnly); },
+                             .load = load_,
                              .jobs = jobs_,
                              .handOverParses = true };
     run_ = std::make_unique<BackgroundDigest>(std::move(input), [this] {

@@ -63,6 +63,9 @@ public:
 
     // How many reports the run reads and parses at a time (one per core unless set).
     void setJobs(int jobs) { jobs_ = jobs; }
+    // How a listed report is read (regular files only unless set); a test puts a hung file share
+    // in its place.
+    void setReportLoader(ReportDigester::Loader load) { load_ = std::move(load); }
     bool digesting() const { return run_ != nullptr; }
     // Esc: the run stops at once. The reports handed over so far keep their columns, the report it
     // was working on gets an empty one, and the averages cover them all.
@@ -99,6 +102,7 @@ private:
     // The column picked by the last right press on the digest table, for Delete Column.
     int iSelCol = 0;
     int jobs_ = 0;
+    ReportDigester::Loader load_;
 
     // The run under way, and what it has handed over that the table does not show yet.
     std::unique_ptr<BackgroundDigest> run_;
