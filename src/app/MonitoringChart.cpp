@@ -158,6 +158,10 @@ MonitoringChart::MonitoringChart(QWidget *parent) :
     timeAxis_->setFormat(QString::fromUtf16(ComparisonChart::timeOnlyLabelFormat));
     view_->setChart(chart_); // the view owns the chart from here on
     view_->setRenderHint(QPainter::Antialiasing);
+    // A line repaints only within the plot, while the markers of its outermost points reach over the
+    // plot's edge: after a Display, a zoom or a pan their halves would stay on the screen, at times
+    // where no report is, until the next resize. The chart is small, so it is redrawn whole.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view_->viewport()->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

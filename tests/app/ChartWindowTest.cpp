@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
@@ -88,6 +89,26 @@ struct ChartRun : WindowRun
     QLineEdit *edRatio() const { return control<QLineEdit>(u"edRatio"_s); }
     void trigger(const QString &action) const { control<QAction>(action)->trigger(); }
     QPoint at(MonitoringChart::Line line, int index) const { return chart.positionOf(line, index); }
+
+    // The pixels in which the chart as the screen shows it differs from the chart drawn afresh:
+    // whatever a repaint left behind of an earlier picture.
+    int stalePixels() const
+    {
+        const QPoint origin = chart.mapTo(&window, QPoint(0, 0));
+        const QImage onScreen = window.screen()
+                                    ->grabWindow(window.winId(), origin.x(), origin.y(), chart.width(), chart.height())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (onScreen.size() != fresh.size())
+            return -1;
+        int stale = 0;
+        for (int y = 0; y < fresh.height(); ++y) {
+            for (int x = 0; x < fresh.width(); ++x)
+                stale += onScreen.pixel(x, y) != fresh.pixel(x, y);
+        }
+        return stale;
+    }
 };
 
 QDateTime timeOnlyDay(int hour, int minute, int second)
@@ -225,6 +246,37 @@ private slots:
         QCoreApplication::sendEvent(viewport, &wheel);
         QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, pointer);
         QCOMPARE(rangeOf(r.chart.shownAxes()), rangeOf(all));
+    }
+
+    // The markers of the points a Display, a zoom or a pan leaves out must go from the screen, also
+    // where they stood on the edge of the plot.
+    void everyDisplayZoomAndPanLeavesOnlyItsOwnPointsOnTheScreen()
+    {
+        ChartRun &r = start();
+        const QList<QStringList> threeReports = { { u" 09:00:00"_s, u"20"_s, u"4"_s },
+                                                  { u" 10:00:00"_s, u"30"_s, u"5"_s },
+                                                  { u" 11:00:00"_s, u"10"_s, u"8"_s } };
+        r.fillDigest(threeReports);
+        r.display(cpu, sleeps);
+        QTRY_COMPARE(r.stalePixels(), 0);
+        r.fillDigest({ threeReports[1] });
+        r.display(cpu, sleeps);
+        QTRY_COMPARE(r.stalePixels(), 0);
+
+        r.fillDigest(threeReports);
+        r.display(cpu, sleeps);
+        QWidget *viewport = r.chart.canvas();
+        const QPoint pointer = r.at(Series1, 1);
+        QWheelEvent wheel(pointer, viewport->mapToGlobal(pointer), QPoint(), QPoint(0, 360), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &wheel);
+        QTRY_COMPARE(r.stalePixels(), 0);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, pointer);
+        QTest::mouseMove(viewport, pointer + QPoint(150, 0));
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, pointer + QPoint(150, 0));
+        QTRY_COMPARE(r.stalePixels(), 0);
+        r.trigger(u"miResetZoom"_s);
+        QTRY_COMPARE(r.stalePixels(), 0);
     }
 
     void saveChartAsPngWritesTheChartAsShown()
