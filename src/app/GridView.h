@@ -3,6 +3,8 @@
 #include <QList>
 #include <QTableView>
 
+#include <functional>
+
 class GridTable;
 
 // Shows a GridTable: row 0 as the column headers, rows 1.. as the body. The view's current index
@@ -25,6 +27,13 @@ public:
         bool gutter = false;
         bool movableRows = false;
         bool movableColumns = false;
+        // A right press leaves the current cell and the selection where they are, so that the
+        // grid's popup menu acts on what the user sees highlighted.
+        bool rightPressKeepsCurrent = false;
+        // A cell's whole text shows as its tooltip where the column cuts it.
+        bool cellToolTips = false;
+        // The tooltip of a column's header; none when it gives an empty text.
+        std::function<QString(const GridTable &table, int column)> headerToolTip;
     };
 
     GridView(GridTable &table, const QString &objectName, const Options &options, QWidget *parent = nullptr);
@@ -54,6 +63,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyOptions(const Options &options);
@@ -62,6 +73,7 @@ private:
     void followTableCurrent(int column, int row);
     void rowDragged(int logical, int oldVisual, int newVisual);
     void columnDragged(int logical, int oldVisual, int newVisual);
+    QString cutCellText(const QModelIndex &index) const;
 
     GridTable &table_;
     QList<int> columnWidths_;
@@ -69,4 +81,7 @@ private:
     bool movableRows_ = false;
     bool movableColumns_ = false;
     bool undoingDrag_ = false;
+    bool rightPressKeepsCurrent_ = false;
+    bool cellToolTips_ = false;
+    std::function<QString(const GridTable &table, int column)> headerToolTip_;
 };

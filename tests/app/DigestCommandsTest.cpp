@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -82,6 +83,27 @@ struct Running : WindowRun
         for (int i = 0; i < box(name)->count(); ++i)
             texts << box(name)->itemText(i);
         return texts;
+    }
+
+    // The tooltip the pointer at `position` on `widget` shows; empty when it shows none.
+    static QString toolTipAt(QWidget *widget, QPoint position)
+    {
+        // A tooltip fades out for a while after it is hidden.
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            qFatal("a tooltip stays on the screen");
+        QHelpEvent hover(QEvent::ToolTip, position, widget->mapToGlobal(position));
+        QCoreApplication::sendEvent(widget, &hover);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    static QString cellToolTip(GridView *view, int row, int column)
+    {
+        return toolTipAt(view->viewport(), view->visualRect(view->table().index(row - 1, column)).center());
+    }
+    static QString headerToolTip(GridView *view, int column)
+    {
+        QHeaderView *header = view->horizontalHeader();
+        return toolTipAt(header->viewport(), QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
     }
 
     QPoint inWindow(GridView *view, int row, int column) const
@@ -272,6 +294,42 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // Counter names are longer than their column and their boxes, and the header of a report
+    // column shows a cut sample time: each tells all of itself.
+    void cutNamesShowWholeInTooltipsAndPopups()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(2);
+        r.addFiles({ report1, report3 });
+        r.startDigest(true);
+        GridView *view = r.grid(u"sgSysmonDigest"_s);
+        const QStringList names = r.column(r.digest, 1);
+
+        QCOMPARE(r.cellToolTip(view, 3, 1), names[3]);
+        QCOMPARE(r.cellToolTip(view, 3, 4), QString()); // "25.9" shows whole
+        QCOMPARE(r.headerToolTip(view, 4), report1 + u"\nSampling Started at: Aug 23, 2013 10:53:00"_s);
+        QCOMPARE(r.headerToolTip(view, 5), report3 + u"\nSampling Started at: not in the report"_s);
+        QCOMPARE(r.headerToolTip(view, 1), QString());
+        // The notes travel with a dragged column.
+        view->horizontalHeader()->moveSection(5, 4);
+        QCOMPARE(r.headerToolTip(view, 4), report3 + u"\nSampling Started at: not in the report"_s);
+
+        QComboBox *yAxis1 = r.box(u"cbValueAxis"_s);
+        QComboBox *yAxis2 = r.box(u"cbValueAxis2"_s);
+        QCOMPARE(yAxis1->toolTip(), names[1]);
+        QTest::mouseClick(r.window.windowHandle(), Qt::LeftButton, {}, r.inWindow(view, 4, 2));
+        QCOMPARE(yAxis2->toolTip(), names[4]);
+        for (QComboBox *box : { yAxis1, yAxis2 }) {
+            for (int i = 0; i < box->count(); ++i)
+                QCOMPARE(box->itemData(i, Qt::ToolTipRole).toString(), names[i + 1]);
+            box->showPopup();
+            QAbstractItemView *popup = box->view();
+            QVERIFY(popup->width() > box->width());
+            QVERIFY(popup->viewport()->width() >= popup->sizeHintForColumn(0));
+            box->hidePopup();
+        }
+    }
+
     void deleteColumnDeleteRowAndYAx2FollowTheCurrentCell()
     {
         Running &r = start(cases + u"counter-kinds/counters.ini"_s);
@@ -284,16 +342,19 @@ private slots:
         QComboBox *yAxis2 = r.box(u"cbValueAxis2"_s);
         const QStringList names = r.column(r.digest, 1);
 
-        // A right press offers the column of the current cell, never a protected one.
+        // A right press offers the column of the current cell, never a protected one, and leaves
+        // the highlight on the column it offers.
         r.digest.setCurrentCell(2, 1);
         QTest::mouseClick(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 2, 5));
         QVERIFY(!menu->isVisible());
         r.digest.setCurrentCell(5, 1);
-        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 4));
         QVERIFY(menu->isVisible());
         QCOMPARE(deleteColumn->text(), u"&Delete Column [ 11:53:00]"_s);
         menu->hide();
-        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 4));
+        QCOMPARE(QPoint(r.digest.currentColumn(), r.digest.currentRow()), QPoint(5, 1));
+        QCOMPARE(view->selectionModel()->selectedIndexes(), QModelIndexList { r.digest.index(0, 5) });
         deleteColumn->trigger();
         QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u" 10:53:00"_s, u" 10:53:00"_s }));
         QCOMPARE(r.row(1).mid(2), (QStringList { u"12.5"_s, u"12.5"_s, u"12.5"_s }));
