@@ -154,8 +154,8 @@ std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &
                                              QStringList &reports) const
 {
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
-        exportEncoding =
-            TextFile::writeEncodingFor(CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
+        exportEncoding = TextFile::writeEncodingFor(
+            CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         reports = reports_;
         if (!filesFrom_.isEmpty())
             reports += listedReports(filesFrom_);
