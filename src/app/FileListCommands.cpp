@@ -30,6 +30,5 @@ void FileListCommands::sgFilesKeyDown(int key)
 // A drop adds files as the open dialog does, so it fails under the same name.
 void FileListCommands::sgFilesDragDrop(const QStringList &dropped)
 {
-    CommandGuard::run(ui_, u"OpenSysmonFile"_s,
-                      [&] { FileList::addPaths(files_, FileList::droppedPaths(dropped), ui_); });
+    CommandGuard::run(ui_, u"OpenSysmonFile"_s, [&] { FileList::addDropped(files_, dropped, ui_); });
 }

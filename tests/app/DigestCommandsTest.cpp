@@ -161,22 +161,45 @@ private slots:
         QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, longPath, u"b.txt"_s }));
         QCOMPARE(r.status(1), QString());
 
-        // A dropped folder gives the files directly inside it, by name, after the file dropped first.
+        // A dropped folder gives the Sysmon reports directly inside it, told by their title line
+        // (here in UTF-16), by name, after the file dropped first, which is taken as it is.
         QDir folder(filePath(u"reports"_s));
         QVERIFY(folder.mkpath(u"inner"_s));
-        for (const QString &name : { u"b.txt"_s, u"a.txt"_s, u".hidden"_s, u"inner/c.txt"_s })
-            QVERIFY(writeBytes(folder.filePath(name), "x"));
-        QMimeData dropped;
-        dropped.setUrls({ QUrl::fromLocalFile(u"/z.txt"_s), QUrl::fromLocalFile(folder.path()) });
-        QWidget *panel = r.control<SysmonFilesPanel>(u"paSysmonFiles"_s);
-        QDragEnterEvent enter(panel->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(panel, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(panel->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(panel, &drop);
+        QVERIFY(QFile::copy(report1, folder.filePath(u"b.txt"_s)));
+        QVERIFY(QFile::copy(report1, folder.filePath(u"inner/c.txt"_s)));
+        QVERIFY(QFile::copy(report1, folder.filePath(u".hidden"_s)));
+        const QString title =
+            u"\r\n 1> sp_sysmon\r\n   Sybase Adaptive Server Enterprise System Performance Report\r\n"_s;
+        QVERIFY(writeBytes(folder.filePath(u"a.txt"_s),
+                           "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(title.utf16()), title.size() * 2)));
+        QVERIFY(writeBytes(folder.filePath(u"SysmonCounters.ini"_s), "Kernel Utilization[+]x[+]y[+]CPU %[+]\r\n"));
+        QVERIFY(writeBytes(folder.filePath(u"digest.csv"_s), "Sysmon Counter,Type,Avg,\r\n"));
+        QVERIFY(writeBytes(folder.filePath(u"server.ini"_s), "Adaptive Server Enterprise\n"));
+        const auto drop = [&](const QStringList &paths) {
+            QMimeData dropped;
+            QList<QUrl> urls;
+            for (const QString &path : paths)
+                urls << QUrl::fromLocalFile(path);
+            dropped.setUrls(urls);
+            QWidget *panel = r.control<SysmonFilesPanel>(u"paSysmonFiles"_s);
+            QDragEnterEvent enter(panel->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropEvent(QPointF(panel->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                 Qt::NoModifier);
+            QApplication::sendEvent(panel, &dropEvent);
+        };
+        drop({ u"/z.txt"_s, folder.path() });
         QCOMPARE(r.column(r.files, 1).mid(3),
                  (QStringList { u"/z.txt"_s, folder.filePath(u"a.txt"_s), folder.filePath(u"b.txt"_s) }));
+        QCOMPARE(r.status(1), u"File Added. Skipped 3 files that are not Sysmon reports."_s);
         QCOMPARE(r.status(2), u"Added ..." + folder.filePath(u"b.txt"_s).right(31));
+        // A folder without a report adds nothing and says so.
+        QVERIFY(folder.remove(u"a.txt"_s) && folder.remove(u"b.txt"_s) && folder.remove(u"digest.csv"_s) &&
+                folder.remove(u"server.ini"_s));
+        drop({ folder.path() });
+        QCOMPARE(r.files.rows(), 6);
+        QCOMPARE(r.status(1), u"Skipped 1 file that is not a Sysmon report."_s);
         QVERIFY(r.script.errors.isEmpty());
     }
 
