@@ -7,11 +7,11 @@
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "common/TextRules.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "digest/DigestRun.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/FileListFile.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
@@ -22,27 +22,12 @@
 
 namespace {
 
-// A list of report paths a script wrote, one per line; even a hundred thousand paths stay far
-// below this.
-constexpr qint64 maxListBytes = 64 * 1024 * 1024;
-
 QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
     const QString value = parser.value(option);
     if (parser.isSet(option) && value.isEmpty())
         throw Failure(u"--" % option.names().constFirst() % QStringLiteral(" needs a file name."));
     return value;
-}
-
-// The paths of the list file in order; blank lines are passed over.
-QStringList listedReports(const QString &listPath)
-{
-    QStringList paths;
-    for (const QString &line : TextFile::read(CliFiles::inputPath(listPath), maxListBytes, FileKinds::Any).lines) {
-        if (!TextRules::isBlankText(line))
-            paths << line;
-    }
-    return paths;
 }
 
 // Standard error while a run goes on: the progress line on a terminal, and the messages, each of
@@ -158,7 +143,7 @@ std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &
             CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         reports = reports_;
         if (!filesFrom_.isEmpty())
-            reports += listedReports(filesFrom_);
+            reports += FileListFile::read(CliFiles::inputPath(filesFrom_), FileKinds::Any);
         CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
     });
     if (!failure && reports.isEmpty())

@@ -203,6 +203,48 @@ private slots:
         QVERIFY(r.script.errors.isEmpty());
     }
 
+    // A saved list is the lines `quorvel-cli --files-from` reads, and loads back in place of the
+    // list; a listed report that is gone stays listed until the digest reaches it.
+    void theFileListIsSavedAndLoadedBack()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(1);
+        const QString list = filePath(u"list.txt"_s);
+        r.script.saveAnswers << list;
+        r.button(u"btSaveList"_s)->click();
+        QCOMPARE(readBytes(list), QByteArray());
+        QCOMPARE(r.script.savePresets, QStringList { u"*.txt"_s });
+
+        const QString gone = filePath(u"gone.txt"_s);
+        r.addFiles({ report1, gone, report2 });
+        r.button(u"btSaveList"_s)->click(); // cancelled: nothing written
+        QCOMPARE(readBytes(list), QByteArray());
+        r.script.saveAnswers << list;
+        r.button(u"btSaveList"_s)->click();
+        QCOMPARE(readBytes(list), (report1 + u"\r\n"_s + gone + u"\r\n"_s + report2 + u"\r\n"_s).toUtf8());
+        QCOMPARE(r.status(1), u"File list saved to "_s + list);
+
+        const QString binary = filePath(u"list.bin"_s);
+        QVERIFY(writeBytes(binary, QByteArray("a\0b\n", 4)));
+        r.addFiles({ report3 });
+        r.script.openAnswers << QStringList { binary };
+        r.button(u"btLoadList"_s)->click();
+        QCOMPARE(r.script.errors,
+                 QStringList {
+                     u"APP. ERR (btLoadListClick):  \"%1\" is not a file list: it holds binary data."_s.arg(binary) });
+        QCOMPARE(r.files.rows(), 5);
+        r.script.openAnswers << QStringList { list };
+        r.button(u"btLoadList"_s)->click();
+        QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, report1, gone, report2 }));
+        QCOMPARE(r.status(1), u"File list loaded from "_s + list);
+
+        r.showTab(2);
+        r.startDigest(true);
+        QCOMPARE(r.script.errors.last(),
+                 u"APP. ERR (btDigestClick):  Cannot open file \"%1\". No such file or directory"_s.arg(gone));
+        QCOMPARE(r.digest.columns(), 5);
+    }
+
     // The run over a parse failure and a binary file gives the same table, and exports the same
     // bytes, as the command line's case; a report that cannot be read ends a later run.
     void theRunAsksFirstGoesOnAfterFailedParsesAndExportsWhatTheCommandLineWrites()
