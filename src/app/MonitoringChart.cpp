@@ -14,6 +14,7 @@
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QMenu>
+#include <QPainter>
 #include <QPen>
 #include <QTimeZone>
 #include <QToolTip>
@@ -39,6 +40,8 @@ constexpr qreal shortestTimeSpan = 1000;
 constexpr qreal edgeShare = 0.03;
 // At most this many ticks on each axis, fewer where their labels would crowd each other.
 constexpr int mostTicks = 6;
+// The blank around the caption of a saved picture, in pixels.
+constexpr int captionMargin = 6;
 
 // The time axis writes its labels in the desktop's local time, while the points hold wall-clock
 // readings in UTC. Each reading is therefore placed at the instant at which the desktop's clock
@@ -182,6 +185,7 @@ QLineSeries *MonitoringChart::series(Line line) const
 void MonitoringChart::draw(const ChartResult &result)
 {
     chart_->setTitle(QString());
+    drawn_ = result;
     points_[Series1] = result.drawn ? result.series1 : QList<ChartPoint>();
     points_[Series2] = result.drawn ? result.series2 : QList<ChartPoint>();
     for (Line line : { Series1, Series2 }) {
@@ -238,7 +242,45 @@ void MonitoringChart::resetZoom()
 
 QPixmap MonitoringChart::picture()
 {
-    return view_->grab();
+    const QPixmap plot = view_->grab();
+    const ChartCaption told = caption();
+    QList<QPair<QString, QColor>> lines;
+    if (!told.line1.isEmpty())
+        lines.append({ told.line1, colour(Series1) });
+    if (!told.line2.isEmpty())
+        lines.append({ told.line2, colour(Series2) });
+    if (!told.times.isEmpty())
+        lines.append({ told.times, palette().color(QPalette::WindowText) });
+    if (lines.isEmpty())
+        return plot;
+
+    QFont font = this->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int textWidth = plot.width() - 2 * captionMargin;
+    const QSize size(plot.width(), plot.height() + 2 * captionMargin + int(lines.size()) * metrics.height());
+    QPixmap picture(size * plot.devicePixelRatio());
+    picture.setDevicePixelRatio(plot.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    int y = captionMargin;
+    // A counter name wider than the picture keeps its beginning (the section) and its end (the
+    // counter), which tell the rows apart.
+    for (const auto &[text, lineColour] : std::as_const(lines)) {
+        painter.setPen(lineColour);
+        painter.drawText(QRect(captionMargin, y, textWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(text, Qt::ElideMiddle, textWidth));
+        y += metrics.height();
+    }
+    painter.drawPixmap(0, y + captionMargin, plot);
+    return picture;
+}
+
+ChartCaption MonitoringChart::caption() const
+{
+    const std::optional<ChartAxes> view = shownAxes();
+    return ChartCaption::of(drawn_, view ? view->timeFrom : QDateTime(), view ? view->timeTo : QDateTime());
 }
 
 QString MonitoringChart::title() const

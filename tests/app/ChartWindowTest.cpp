@@ -111,6 +111,18 @@ struct ChartRun : WindowRun
     }
 };
 
+// Whether a pixel of the picture has the colour, as the line labels are written in it.
+bool holdsColour(const QImage &picture, const QColor &colour)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
 QDateTime timeOnlyDay(int hour, int minute, int second)
 {
     return QDateTime(QDate(1899, 12, 30), QTime(hour, minute, second), Qt::UTC);
@@ -289,12 +301,31 @@ private slots:
         QCOMPARE(r.script.savePresets, QStringList { u"*.png"_s });
         QVERIFY(QDir(filePath(QString())).entryList(QDir::Files).isEmpty());
 
+        // Above the plot the picture says what it shows, the names in their lines' colours.
         const QString path = filePath(u"chart.png"_s);
         r.script.saveAnswers << path;
         r.trigger(u"miSaveChart"_s);
+        QCOMPARE(r.chart.caption().line1, u"Y Ax.1: "_s % cpu);
+        QCOMPARE(r.chart.caption().line2, u"Y Ax.2: "_s % sleeps % u", multiplied by the ratio 2.5"_s);
+        QCOMPARE(r.chart.caption().times, u"Time: 09:00:00 to 10:00:00"_s);
         const QImage picture(path);
-        QCOMPARE(picture.size(), r.chart.size());
+        QCOMPARE(picture.width(), r.chart.width());
+        const int captionHeight = picture.height() - r.chart.height();
+        QVERIFY(captionHeight > 3 * QFontMetrics(r.chart.font()).height());
+        QVERIFY(holdsColour(picture.copy(0, 0, picture.width(), captionHeight), QColor(255, 0, 0)));
+        QVERIFY(holdsColour(picture.copy(0, 0, picture.width(), captionHeight), QColor(0, 128, 0)));
+        QCOMPARE(
+            picture.copy(0, captionHeight, r.chart.width(), r.chart.height()).convertToFormat(QImage::Format_RGB32),
+            r.chart.canvas()->parentWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(r.status(1), u"Chart saved to "_s + path);
         QVERIFY(r.script.errors.isEmpty());
+
+        // Zoomed in on the last report, the picture shows its time alone.
+        const QPoint last = r.at(Series2, 1);
+        QWheelEvent wheel(last, r.chart.canvas()->mapToGlobal(last), QPoint(), QPoint(0, 1200), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(r.chart.canvas(), &wheel);
+        QCOMPARE(r.chart.caption().times, u"Time: 10:00:00"_s);
 
         const QString unwritable = filePath(u"no such folder/chart.png"_s);
         r.script.saveAnswers << unwritable;
