@@ -99,8 +99,8 @@ CliDigest::CliDigest() :
     outputOption_(QStringLiteral("output"), QStringLiteral("Write to FILE, replacing it, instead of standard output."),
                   QStringLiteral("FILE")),
     filesFromOption_(QStringLiteral("files-from"),
-                     QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
-                                    "arguments."),
+                     QStringLiteral("Digest also the reports listed in LIST, one path per line (as the window's "
+                                    "\"Save List...\" writes it), after the REPORT arguments."),
                      QStringLiteral("LIST"))
 { }
 
