@@ -119,6 +119,37 @@ QString toolTipText(const ChartPoint &point, MonitoringChart::Line line, const Q
     return point.time.toString(timeFormat) % u'\n' % point.counterName % u'\n' % value;
 }
 
+struct CaptionLine
+{
+    QString text;
+    QColor colour;
+};
+
+// The plot below the lines of its caption, on white. A counter name wider than the picture keeps
+// its beginning (the section) and its end (the counter), which tell the rows apart.
+QPixmap withCaption(const QPixmap &plot, const QList<CaptionLine> &lines, const QFont &font)
+{
+    if (lines.isEmpty())
+        return plot;
+    const QFontMetrics metrics(font);
+    const int textWidth = plot.width() - 2 * captionMargin;
+    const QSize size(plot.width(), plot.height() + 2 * captionMargin + int(lines.size()) * metrics.height());
+    QPixmap picture(size * plot.devicePixelRatio());
+    picture.setDevicePixelRatio(plot.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    int y = captionMargin;
+    for (const CaptionLine &line : lines) {
+        painter.setPen(line.colour);
+        painter.drawText(QRect(captionMargin, y, textWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(line.text, Qt::ElideMiddle, textWidth));
+        y += metrics.height();
+    }
+    painter.drawPixmap(0, y + captionMargin, plot);
+    return picture;
+}
+
 qreal distance(QPointF a, QPointF b)
 {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
@@ -242,39 +273,17 @@ void MonitoringChart::resetZoom()
 
 QPixmap MonitoringChart::picture()
 {
-    const QPixmap plot = view_->grab();
     const ChartCaption told = caption();
-    QList<QPair<QString, QColor>> lines;
+    QList<CaptionLine> lines;
     if (!told.line1.isEmpty())
         lines.append({ told.line1, colour(Series1) });
     if (!told.line2.isEmpty())
         lines.append({ told.line2, colour(Series2) });
     if (!told.times.isEmpty())
         lines.append({ told.times, palette().color(QPalette::WindowText) });
-    if (lines.isEmpty())
-        return plot;
-
     QFont font = this->font();
     font.setBold(true);
-    const QFontMetrics metrics(font);
-    const int textWidth = plot.width() - 2 * captionMargin;
-    const QSize size(plot.width(), plot.height() + 2 * captionMargin + int(lines.size()) * metrics.height());
-    QPixmap picture(size * plot.devicePixelRatio());
-    picture.setDevicePixelRatio(plot.devicePixelRatio());
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setFont(font);
-    int y = captionMargin;
-    // A counter name wider than the picture keeps its beginning (the section) and its end (the
-    // counter), which tell the rows apart.
-    for (const auto &[text, lineColour] : std::as_const(lines)) {
-        painter.setPen(lineColour);
-        painter.drawText(QRect(captionMargin, y, textWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(text, Qt::ElideMiddle, textWidth));
-        y += metrics.height();
-    }
-    painter.drawPixmap(0, y + captionMargin, plot);
-    return picture;
+    return withCaption(view_->grab(), lines, font);
 }
 
 ChartCaption MonitoringChart::caption() const
