@@ -6,6 +6,7 @@
 #include "GridView.h"
 
 #include "digest/DigestTableLayout.h"
+#include "grid/GridTable.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -21,6 +22,17 @@ namespace {
 
 constexpr int chartHeight = 154;
 constexpr int collapsedChartHeight = 1;
+
+// A report column's header shows only the sample time, cut to a time of day while "Ti&me Only" is
+// ticked: the tooltip tells which report the column holds and when its sampling started.
+QString reportColumnToolTip(const GridTable &digest, int column)
+{
+    const QString path = digest.columnNote(column, DigestTableLayout::ReportPath).toString();
+    if (path.isEmpty())
+        return {};
+    const QString start = digest.columnNote(column, DigestTableLayout::SamplingStart).toString();
+    return path % u"\nSampling Started at: "_s % (start.isEmpty() ? u"not in the report"_s : start);
+}
 
 } // namespace
 
@@ -126,7 +138,13 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
     options.movableColumns = true;
     // Only report columns move, among themselves: the run, the averages and the chart find the
     // others by their place.
-    options.columnMovable = [&digest](int column) { return DigestTableLayout::isReportColumn(digest, column); };
+    options.columnMovable = [&digest](int column) {
+        return DigestTableLayout::isReportColumn(digest, column);
+    };
+    // Delete Column takes the column of the current cell, which the right press must not move.
+    options.rightPressKeepsCurrent = true;
+    options.cellToolTips = true;
+    options.headerToolTip = reportColumnToolTip;
     sgSysmonDigest = new GridView(digest, u"sgSysmonDigest"_s, options);
 
     menPop = new QMenu(sgSysmonDigest);

@@ -132,7 +132,7 @@ void TfmQuorvel::wireCommands()
                                                    .counterFileEncoding = counterFileEncoding };
     counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
     chartCommands_ = new ChartCommands(sgSysmonDigest, ui(), *paDigest, this);
-    fileListCommands_ = new FileListCommands(sgFiles, ui(), *paSysmonFiles, this);
+    fileListCommands_ = new FileListCommands(sgFiles, ui(), counterFileEncoding, *paSysmonFiles, this);
     const DigestCommands::Workspace digestWork {
         .sgFiles = sgFiles,
         .sgSysmonCounters = sgSysmonCounters,

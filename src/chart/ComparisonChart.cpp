@@ -127,11 +127,16 @@ ChartResult display(const ChartInput &input)
         return result;
 
     result.drawn = true;
+    if (walk.row1 != noRow)
+        result.counterName1 = input.digest.cell(DigestTableLayout::CounterName, walk.row1);
+    if (walk.row2 != noRow)
+        result.counterName2 = input.digest.cell(DigestTableLayout::CounterName, walk.row2);
     result.labelFormat = QString::fromUtf16(input.timeOnly ? timeOnlyLabelFormat : dateTimeLabelFormat);
     if (input.setRatio) {
         walk.ratio = ratioOfAverages(input.digest, walk.row1, walk.row2).value_or(1);
         result.ratioText = NumberText::general(walk.ratio);
     }
+    result.ratio = walk.ratio;
     try {
         addPoints(walk, result);
         result.status = QStringLiteral("Data Displayed in Chart");

@@ -8,7 +8,6 @@
 #include "common/Failure.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
-#include "common/TextRules.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "digest/DigestAverages.h"
@@ -17,6 +16,7 @@
 #include "digest/DigestRows.h"
 #include "digest/DigestRun.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/FileListFile.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
 #include "report/ReportLoader.h"
@@ -25,9 +25,6 @@
 
 namespace {
 
-// A list of report paths a script wrote, one per line; even a hundred thousand paths stay far
-// below this.
-constexpr qint64 maxListBytes = 64 * 1024 * 1024;
 // More threads than this only cost memory, whatever the machine.
 constexpr int maxJobs = 256;
 
@@ -37,17 +34,6 @@ QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &o
     if (parser.isSet(option) && value.isEmpty())
         throw Failure(u"--" % option.names().constFirst() % QStringLiteral(" needs a file name."));
     return value;
-}
-
-// The paths of the list file in order; blank lines are passed over.
-QStringList listedReports(const QString &listPath)
-{
-    QStringList paths;
-    for (const QString &line : TextFile::read(CliFiles::inputPath(listPath), maxListBytes, FileKinds::Any).lines) {
-        if (!TextRules::isBlankText(line))
-            paths << line;
-    }
-    return paths;
 }
 
 // --jobs: a whole number from 1; without it, one job per core.
@@ -155,8 +141,8 @@ CliDigest::CliDigest() :
                                "one by one)."),
                 QStringLiteral("N")),
     filesFromOption_(QStringLiteral("files-from"),
-                     QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
-                                    "arguments."),
+                     QStringLiteral("Digest also the reports listed in LIST, one path per line (as the window's "
+                                    "\"Save List...\" writes it), after the REPORT arguments."),
                      QStringLiteral("LIST"))
 { }
 
@@ -196,11 +182,11 @@ std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &
                                              QStringList &reports) const
 {
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
-        exportEncoding =
-            TextFile::writeEncodingFor(CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
+        exportEncoding = TextFile::writeEncodingFor(
+            CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         reports = reports_;
         if (!filesFrom_.isEmpty())
-            reports += listedReports(filesFrom_);
+            reports += FileListFile::read(CliFiles::inputPath(filesFrom_), FileKinds::Any);
         CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
     });
     if (!failure && reports.isEmpty())

@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 
 #include <future>
@@ -95,6 +96,27 @@ struct Running : WindowRun
         return texts;
     }
 
+    // The tooltip the pointer at `position` on `widget` shows; empty when it shows none.
+    static QString toolTipAt(QWidget *widget, QPoint position)
+    {
+        // A tooltip fades out for a while after it is hidden.
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            qFatal("a tooltip stays on the screen");
+        QHelpEvent hover(QEvent::ToolTip, position, widget->mapToGlobal(position));
+        QCoreApplication::sendEvent(widget, &hover);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    static QString cellToolTip(GridView *view, int row, int column)
+    {
+        return toolTipAt(view->viewport(), view->visualRect(view->table().index(row - 1, column)).center());
+    }
+    static QString headerToolTip(GridView *view, int column)
+    {
+        QHeaderView *header = view->horizontalHeader();
+        return toolTipAt(header->viewport(), QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+    }
+
     QPoint inWindow(GridView *view, int row, int column) const
     {
         const QRect cell = view->visualRect(view->table().index(row - 1, column));
@@ -150,23 +172,88 @@ private slots:
         QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, longPath, u"b.txt"_s }));
         QCOMPARE(r.status(1), QString());
 
-        // A dropped folder gives the files directly inside it, by name, after the file dropped first.
+        // A dropped folder gives the Sysmon reports directly inside it, told by their title line
+        // (here in UTF-16), by name, after the file dropped first, which is taken as it is.
         QDir folder(filePath(u"reports"_s));
         QVERIFY(folder.mkpath(u"inner"_s));
-        for (const QString &name : { u"b.txt"_s, u"a.txt"_s, u".hidden"_s, u"inner/c.txt"_s })
-            QVERIFY(writeBytes(folder.filePath(name), "x"));
-        QMimeData dropped;
-        dropped.setUrls({ QUrl::fromLocalFile(u"/z.txt"_s), QUrl::fromLocalFile(folder.path()) });
-        QWidget *panel = r.control<SysmonFilesPanel>(u"paSysmonFiles"_s);
-        QDragEnterEvent enter(panel->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(panel, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(panel->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(panel, &drop);
+        QVERIFY(QFile::copy(report1, folder.filePath(u"b.txt"_s)));
+        QVERIFY(QFile::copy(report1, folder.filePath(u"inner/c.txt"_s)));
+        QVERIFY(QFile::copy(report1, folder.filePath(u".hidden"_s)));
+        const QString title =
+            u"\r\n 1> sp_sysmon\r\n   Sybase Adaptive Server Enterprise System Performance Report\r\n"_s;
+        QVERIFY(writeBytes(folder.filePath(u"a.txt"_s),
+                           "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(title.utf16()), title.size() * 2)));
+        QVERIFY(writeBytes(folder.filePath(u"SysmonCounters.ini"_s), "Kernel Utilization[+]x[+]y[+]CPU %[+]\r\n"));
+        QVERIFY(writeBytes(folder.filePath(u"digest.csv"_s), "Sysmon Counter,Type,Avg,\r\n"));
+        QVERIFY(writeBytes(folder.filePath(u"server.ini"_s), "Adaptive Server Enterprise\n"));
+        const auto drop = [&](const QStringList &paths) {
+            QMimeData dropped;
+            QList<QUrl> urls;
+            for (const QString &path : paths)
+                urls << QUrl::fromLocalFile(path);
+            dropped.setUrls(urls);
+            QWidget *panel = r.control<SysmonFilesPanel>(u"paSysmonFiles"_s);
+            QDragEnterEvent enter(panel->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropEvent(QPointF(panel->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                 Qt::NoModifier);
+            QApplication::sendEvent(panel, &dropEvent);
+        };
+        drop({ u"/z.txt"_s, folder.path() });
         QCOMPARE(r.column(r.files, 1).mid(3),
                  (QStringList { u"/z.txt"_s, folder.filePath(u"a.txt"_s), folder.filePath(u"b.txt"_s) }));
+        QCOMPARE(r.status(1), u"File Added. Skipped 3 files that are not Sysmon reports."_s);
         QCOMPARE(r.status(2), u"Added ..." + folder.filePath(u"b.txt"_s).right(31));
+        // A folder without a report adds nothing and says so.
+        QVERIFY(folder.remove(u"a.txt"_s) && folder.remove(u"b.txt"_s) && folder.remove(u"digest.csv"_s) &&
+                folder.remove(u"server.ini"_s));
+        drop({ folder.path() });
+        QCOMPARE(r.files.rows(), 6);
+        QCOMPARE(r.status(1), u"Skipped 1 file that is not a Sysmon report."_s);
         QVERIFY(r.script.errors.isEmpty());
+    }
+
+    // A saved list is the lines `quorvel-cli --files-from` reads, and loads back in place of the
+    // list; a listed report that is gone stays listed until the digest reaches it.
+    void theFileListIsSavedAndLoadedBack()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(1);
+        const QString list = filePath(u"list.txt"_s);
+        r.script.saveAnswers << list;
+        r.button(u"btSaveList"_s)->click();
+        QCOMPARE(readBytes(list), QByteArray());
+        QCOMPARE(r.script.savePresets, QStringList { u"*.txt"_s });
+
+        const QString gone = filePath(u"gone.txt"_s);
+        r.addFiles({ report1, gone, report2 });
+        r.button(u"btSaveList"_s)->click(); // cancelled: nothing written
+        QCOMPARE(readBytes(list), QByteArray());
+        r.script.saveAnswers << list;
+        r.button(u"btSaveList"_s)->click();
+        QCOMPARE(readBytes(list), (report1 + u"\r\n"_s + gone + u"\r\n"_s + report2 + u"\r\n"_s).toUtf8());
+        QCOMPARE(r.status(1), u"File list saved to "_s + list);
+
+        const QString binary = filePath(u"list.bin"_s);
+        QVERIFY(writeBytes(binary, QByteArray("a\0b\n", 4)));
+        r.addFiles({ report3 });
+        r.script.openAnswers << QStringList { binary };
+        r.button(u"btLoadList"_s)->click();
+        QCOMPARE(r.script.errors,
+                 QStringList {
+                     u"APP. ERR (btLoadListClick):  \"%1\" is not a file list: it holds binary data."_s.arg(binary) });
+        QCOMPARE(r.files.rows(), 5);
+        r.script.openAnswers << QStringList { list };
+        r.button(u"btLoadList"_s)->click();
+        QCOMPARE(r.column(r.files, 1), (QStringList { u"Path to Sysmon File"_s, report1, gone, report2 }));
+        QCOMPARE(r.status(1), u"File list loaded from "_s + list);
+
+        r.showTab(2);
+        r.startDigest(true);
+        QCOMPARE(r.script.errors.last(),
+                 u"APP. ERR (btDigestClick):  Cannot open file \"%1\". No such file or directory"_s.arg(gone));
+        QCOMPARE(r.digest.columns(), 5);
     }
 
     // The run over a parse failure and a binary file gives the same table, and exports the same
@@ -300,6 +387,42 @@ private slots:
         QVERIFY(DetachedThread::waitForAll(10000));
     }
 
+    // Counter names are longer than their column and their boxes, and the header of a report
+    // column shows a cut sample time: each tells all of itself.
+    void cutNamesShowWholeInTooltipsAndPopups()
+    {
+        Running &r = start(cases + u"counter-kinds/counters.ini"_s);
+        r.showTab(2);
+        r.addFiles({ report1, report3 });
+        r.startDigest(true);
+        GridView *view = r.grid(u"sgSysmonDigest"_s);
+        const QStringList names = r.column(r.digest, 1);
+
+        QCOMPARE(r.cellToolTip(view, 3, 1), names[3]);
+        QCOMPARE(r.cellToolTip(view, 3, 4), QString()); // "25.9" shows whole
+        QCOMPARE(r.headerToolTip(view, 4), report1 + u"\nSampling Started at: Aug 23, 2013 10:53:00"_s);
+        QCOMPARE(r.headerToolTip(view, 5), report3 + u"\nSampling Started at: not in the report"_s);
+        QCOMPARE(r.headerToolTip(view, 1), QString());
+        // The notes travel with a dragged column.
+        view->horizontalHeader()->moveSection(5, 4);
+        QCOMPARE(r.headerToolTip(view, 4), report3 + u"\nSampling Started at: not in the report"_s);
+
+        QComboBox *yAxis1 = r.box(u"cbValueAxis"_s);
+        QComboBox *yAxis2 = r.box(u"cbValueAxis2"_s);
+        QCOMPARE(yAxis1->toolTip(), names[1]);
+        QTest::mouseClick(r.window.windowHandle(), Qt::LeftButton, {}, r.inWindow(view, 4, 2));
+        QCOMPARE(yAxis2->toolTip(), names[4]);
+        for (QComboBox *box : { yAxis1, yAxis2 }) {
+            for (int i = 0; i < box->count(); ++i)
+                QCOMPARE(box->itemData(i, Qt::ToolTipRole).toString(), names[i + 1]);
+            box->showPopup();
+            QAbstractItemView *popup = box->view();
+            QVERIFY(popup->width() > box->width());
+            QVERIFY(popup->viewport()->width() >= popup->sizeHintForColumn(0));
+            box->hidePopup();
+        }
+    }
+
     void deleteColumnDeleteRowAndYAx2FollowTheCurrentCell()
     {
         Running &r = start(cases + u"counter-kinds/counters.ini"_s);
@@ -324,16 +447,19 @@ private slots:
         header->moveSection(4, 6);
         QCOMPARE(r.row(0), headers);
 
-        // A right press offers the column of the current cell, never a protected one.
+        // A right press offers the column of the current cell, never a protected one, and leaves
+        // the highlight on the column it offers.
         r.digest.setCurrentCell(2, 1);
         QTest::mouseClick(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 2, 5));
         QVERIFY(!menu->isVisible());
         r.digest.setCurrentCell(5, 1);
-        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 4));
         QVERIFY(menu->isVisible());
         QCOMPARE(deleteColumn->text(), u"&Delete Column [ 11:53:00]"_s);
         menu->hide();
-        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 2));
+        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, r.inWindow(view, 3, 4));
+        QCOMPARE(QPoint(r.digest.currentColumn(), r.digest.currentRow()), QPoint(5, 1));
+        QCOMPARE(view->selectionModel()->selectedIndexes(), QModelIndexList { r.digest.index(0, 5) });
         deleteColumn->trigger();
         QCOMPARE(r.row(0), (QStringList { u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u" 10:53:00"_s, u" 10:53:00"_s }));
         QCOMPARE(r.row(1).mid(2), (QStringList { u"12.5"_s, u"12.5"_s, u"12.5"_s }));

@@ -122,6 +122,8 @@ private slots:
             { u"btSaveCounters"_s, u"&Save Counters"_s },
             { u"btLoadCounters"_s, u"&Load Counters"_s },
             { u"btAddFile"_s, u"&Add Sysmon File(s)"_s },
+            { u"btSaveList"_s, u"&Save List..."_s },
+            { u"btLoadList"_s, u"&Load List..."_s },
             { u"btDigest"_s, u"St&art Parsing of Sysmon Files"_s },
             { u"cbTimeOnly"_s, u"Ti&me Only"_s },
             { u"cbAppend"_s, u"A&ppend"_s },

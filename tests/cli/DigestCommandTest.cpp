@@ -72,6 +72,7 @@ TEST(DigestCommand, InputsItCannotUseExitWith2AndWriteNothing)
     } refused[] = {
         { { u"--counters"_s, dir.filePath(u"none.ini"_s), report }, "none.ini" },
         { { u"--counters"_s, binary, report }, "binary data" },
+        { { u"--counters"_s, report, report }, "' is not a counter set file: no line holds [+]." },
         { { u"--counters"_s, counters, u"--files-from"_s, dir.filePath(u"no-list.txt"_s) }, "no-list.txt" },
         { { u"--counters"_s, counters, report, u"--output"_s, dir.filePath(u"no-folder/out.csv"_s) },
           "does not exist" },

@@ -4,6 +4,7 @@
 #include "ParsedReport.h"
 #include "RealReportsExpected.h"
 #include "report/ReportLoader.h"
+#include "report/ReportSniffer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -156,4 +157,21 @@ TEST(RealReports, AHeadingLineLeavesAnOpenEngineBlockOpen)
     const auto parsed = parsedRealReport("ase157_dbxtune_cr_fragment.txt");
     EXPECT_EQ(parsed->sections.cell(2, parsed->sections.rows() - 2), QStringLiteral("Average"));
     EXPECT_EQ(parsed->sections.rows(), 18);
+}
+
+// A folder dropped on the file list takes the reports and leaves out the notes beside them; one
+// report's title stands below DBCC messages, indented by a tab.
+TEST(RealReports, EachIsToldFromTheNotesBesideItByItsBeginning)
+{
+    if (!QFileInfo(realReports).isDir()) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
+        GTEST_SKIP() << "no real reports beside the repository";
+    }
+    const QDir folder(realReports);
+    const QStringList names = folder.entryList(QDir::Files);
+    ASSERT_EQ(names.size(), qsizetype(expectedReports.size()) + 1);
+    for (const QString &name : names) {
+        EXPECT_EQ(ReportSniffer::isSysmonReport(folder.filePath(name)), name.endsWith(QStringLiteral(".txt")))
+            << name.toStdString();
+    }
 }
