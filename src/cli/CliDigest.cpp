@@ -79,7 +79,7 @@ RunEnd digestReports(const QStringList &reports, bool timeOnly, const GridTable 
     ConsoleUi ui(console.errors());
     bool abortFlag = false;
     DigestRun::Hooks hooks;
-    // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or standard input.
+    // Reports may come through pipes and FIFOs ("<(ssh db1 cat sysmon.txt)") or standard input.
     hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
         return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any, &pacer);
     };
@@ -124,9 +124,11 @@ void CliDigest::describe(QCommandLineParser &parser) const
     for (const QCommandLineOption *option :
          { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_ })
         parser.addOption(*option);
-    parser.addPositionalArgument(QStringLiteral("REPORT"),
-                                 QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
-                                 QStringLiteral("REPORT..."));
+    parser.addPositionalArgument(
+        QStringLiteral("REPORT"),
+        QStringLiteral("The Sysmon reports, in digest order, as text or gzip-compressed; - reads "
+                       "standard input."),
+        QStringLiteral("REPORT..."));
 }
 
 void CliDigest::take(const QCommandLineParser &parser)
