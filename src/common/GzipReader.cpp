@@ -109,13 +109,13 @@ Inflated inflateUpTo(QByteArrayView compressed, qint64 limit)
             }
             break;
         }
-        const bool inputUsedUp = stream->avail_in == 0 && given == compressed.size();
         if (status == Z_OK || status == Z_BUF_ERROR) {
-            if (inputUsedUp && stream->avail_out != 0) {
+            if (stream->avail_in == 0 && given == compressed.size() && stream->avail_out != 0) {
                 result.ending = Ending::CutOff;
                 break;
             }
-            if (status == Z_OK || inputUsedUp || stream->avail_out == 0)
+            // Z_BUF_ERROR only asks for more input or more room.
+            if (status == Z_OK || stream->avail_in == 0 || stream->avail_out == 0)
                 continue;
         }
         result.ending = Ending::Damaged;
