@@ -151,9 +151,11 @@ void CliDigest::describe(QCommandLineParser &parser) const
     for (const QCommandLineOption *option :
          { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_, &jobsOption_ })
         parser.addOption(*option);
-    parser.addPositionalArgument(QStringLiteral("REPORT"),
-                                 QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
-                                 QStringLiteral("REPORT..."));
+    parser.addPositionalArgument(
+        QStringLiteral("REPORT"),
+        QStringLiteral("The Sysmon reports, in digest order, as text or gzip-compressed; - reads "
+                       "standard input."),
+        QStringLiteral("REPORT..."));
 }
 
 void CliDigest::take(const QCommandLineParser &parser)

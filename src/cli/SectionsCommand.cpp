@@ -64,8 +64,9 @@ void SectionsCommand::describe(QCommandLineParser &parser) const
                        "Idle %, each cell followed by the delimiter, lines ended by CR LF, in UTF-8."));
     parser.addOption(delimiterOption_);
     parser.addOption(outputOption_);
-    parser.addPositionalArgument(QStringLiteral("REPORT"),
-                                 QStringLiteral("The Sysmon report to parse; - reads standard input."));
+    parser.addPositionalArgument(
+        QStringLiteral("REPORT"),
+        QStringLiteral("The Sysmon report to parse, as text or gzip-compressed; - reads standard input."));
 }
 
 QString SectionsCommand::helpEnding() const

@@ -203,6 +203,21 @@ QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds k
     return readToEnd(file, path, maxBytes);
 }
 
+QByteArray TextFile::readStart(const QString &path, qint64 maxBytes, FileKinds kinds)
+{
+    OpenFile file(path, kinds);
+    QByteArray bytes(qsizetype(file.isRegular() ? std::min(maxBytes, file.size()) : maxBytes), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const qsizetype got = file.readSome(bytes.data() + filled, bytes.size() - filled);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
 TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, TextEncoding *found)
 {
     return TextLines::fromText(decode(readBytes(path, maxBytes, kinds), found));

@@ -36,6 +36,10 @@ public:
     static QByteArray readBytes(const QString &path, qint64 maxBytes = noLimit,
                                 FileKinds kinds = FileKinds::RegularOnly);
 
+    // The first `maxBytes` bytes of the file, or the whole of a shorter one: the failures of
+    // readBytes(), but no size limit.
+    static QByteArray readStart(const QString &path, qint64 maxBytes, FileKinds kinds = FileKinds::RegularOnly);
+
     // Decodes a file's bytes as read() does.
     static QString decode(QByteArrayView bytes, TextEncoding *found = nullptr);
 

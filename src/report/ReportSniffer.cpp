@@ -1,22 +1,11 @@
 #include "ReportSniffer.h"
 
-#include "common/TextFile.h"
+#include "ReportLoader.h"
+#include "common/CommandGuard.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace ReportSniffer {
-
-QByteArray beginningOf(const QString &path)
-{
-    // A FIFO or a device among the files would block or never end.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(beginningBytes);
-}
 
 bool holdsTitle(QStringView text)
 {
@@ -25,7 +14,12 @@ bool holdsTitle(QStringView text)
 
 bool isSysmonReport(const QString &path)
 {
-    return holdsTitle(TextFile::decode(beginningOf(path)));
+    // A FIFO or a device among the files would block or never end.
+    if (!QFileInfo(path).isFile())
+        return false;
+    QString beginning;
+    CommandGuard::failureOf([&] { beginning = ReportLoader::head(path, beginningCharacters); });
+    return holdsTitle(beginning);
 }
 
 } // namespace ReportSniffer

@@ -1,4 +1,5 @@
 #include "report/ReportLoader.h"
+#include "Gzipped.h"
 #include "common/Failure.h"
 
 #include <QFile>
@@ -54,6 +55,46 @@ TEST(ReportLoader, ALargeReportIsLoadedLineForLine)
         EXPECT_TRUE(difference.first == read.end() && difference.second == lines.end())
             << "first difference in line " << difference.second - lines.begin();
     }
+}
+
+// What a folder's files are is told from their first characters, read without reading them whole.
+TEST(ReportLoader, HeadGivesTheFirstCharactersOfTheTextCompressedOrNot)
+{
+    QTemporaryDir dir;
+    const auto file = [&dir](const char *name, const QByteArray &bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return path;
+    };
+    const QByteArray text = "Sybase Adaptive Server Enterprise\r\nServer Name: SP\xC3\x89"
+                            "C\r\n";
+    const QString plain = file("plain.txt", text);
+    EXPECT_EQ(ReportLoader::head(plain, 14), QStringLiteral("Sybase Adaptiv"));
+    EXPECT_EQ(ReportLoader::head(plain, 1000), QString::fromUtf8(text));
+
+    // A gzip header may name the file before the data, at any length.
+    QByteArray named = gzipped(text);
+    named[3] = 0x08;
+    named.insert(10, QByteArray(100'000, 'n') + '\0');
+    for (const QString &compressed : { file("text.gz", gzipped(text)), file("named.gz", named) }) {
+        EXPECT_EQ(ReportLoader::head(compressed, 14), QStringLiteral("Sybase Adaptiv"));
+        EXPECT_EQ(ReportLoader::head(compressed, 1000), QString::fromUtf8(text));
+    }
+
+    // Compressed data cut off gives the text before the cut: only the whole file's reading fails.
+    const QByteArray longText = text + QByteArray("  Engine 0    1.5    2.5    3    4.5 %\r\n").repeated(10'000);
+    const QByteArray longCompressed = gzipped(longText);
+    const QString cutOff = file("cut.gz", longCompressed.first(longCompressed.size() / 2));
+    EXPECT_THROW(ReportLoader::load(cutOff), Failure);
+    EXPECT_EQ(ReportLoader::head(cutOff, 100), QString::fromUtf8(longText).first(100));
+    const QString cutOffEarly = file("early.gz", longCompressed.first(5));
+    EXPECT_EQ(ReportLoader::head(cutOffEarly, 100), QString());
+
+    // The characters wanted end inside a character of three bytes: still UTF-8, not an 8-bit text.
+    EXPECT_EQ(ReportLoader::head(file("euro.txt", QByteArray("\xE2\x82\xAC").repeated(100)), 2), u"\u20AC\u20AC");
+
+    EXPECT_THROW(ReportLoader::head(dir.filePath(QStringLiteral("vanished.gz")), 100), Failure);
 }
 
 TEST(ReportLoader, StatusShowsTheLast31Characters)
