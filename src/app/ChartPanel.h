@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class BusyGuard;
 class MonitoringChart;
 class QCheckBox;
 class QComboBox;
@@ -31,6 +32,9 @@ public:
     QString ratioText() const;
     void setRatioText(const QString &text);
     bool setRatio() const;
+
+    // "&Display" and "Save Chart as PNG..." read the digest table: refused while it is being built.
+    void refuseWhileBusy(BusyGuard &busy);
 
 signals:
     void displayRequested(); // "&Display"

@@ -6,6 +6,10 @@
 #include "GridView.h"
 #include "ProblemsPanel.h"
 
+#include "digest/DigestColumnMap.h"
+#include "digest/DigestTableLayout.h"
+#include "grid/GridTable.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -38,6 +42,17 @@ QLineEdit *boundEdit(const QString &name, const QString &labelName, const QStrin
                      "day. Empty: no bound. The reports left out are listed among the problems."_s);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(u"0000-00-00 00:00:00"_s) + 40);
     return edit;
+}
+
+// A report column's header shows only the sample time, cut to a time of day while "Ti&me Only" is
+// ticked: the tooltip tells which report the column holds and when its sampling started.
+QString reportColumnToolTip(const GridTable &digest, int column)
+{
+    const QString path = digest.columnNote(column, DigestTableLayout::ReportPath).toString();
+    if (path.isEmpty())
+        return {};
+    const QString start = digest.columnNote(column, DigestTableLayout::SamplingStart).toString();
+    return path % u"\nSampling Started at: "_s % (start.isEmpty() ? u"not in the report"_s : start);
 }
 
 } // namespace
@@ -151,6 +166,8 @@ void DigestPanel::refuseWhileBusy(BusyGuard &busy)
 {
     busy.refuse(btShowSysmon);
     busy.refuse(btDigest);
+    busy.refuse(btExport);
+    chartPanel().refuseWhileBusy(busy);
 }
 
 void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)
@@ -208,6 +225,15 @@ QWidget *DigestPanel::buildClient(GridTable &digest, GridTable &problems)
     options.gutter = true;
     options.movableRows = true;
     options.movableColumns = true;
+    // Only report columns move, among themselves: the counter name, type, average and statistics
+    // columns stay where the user expects them.
+    options.columnMovable = [&digest](int column) {
+        return DigestColumnMap(digest).isReport(column);
+    };
+    // Delete Column takes the column of the current cell, which the right press must not move.
+    options.rightPressKeepsCurrent = true;
+    options.cellToolTips = true;
+    options.headerToolTip = reportColumnToolTip;
     sgSysmonDigest = new GridView(digest, u"sgSysmonDigest"_s, options);
 
     menPop = new QMenu(sgSysmonDigest);

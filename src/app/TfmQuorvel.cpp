@@ -15,15 +15,14 @@
 #include "WindowUi.h"
 
 #include "common/CommandGuard.h"
-#include "common/WorkPacer.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/FileListLayout.h"
 #include "digest/ProblemList.h"
+#include "report/BackgroundParse.h"
 #include "report/ReportLoader.h"
-#include "report/ReportParser.h"
 #include "report/SectionTableLayout.h"
 
 #include <QApplication>
@@ -42,6 +41,9 @@ enum Tab {
     SysmonFilesTab = 1,
     DigestTab = 2,
 };
+
+// How often the status bar shows how far a parse has got.
+constexpr int parseProgressMs = 50;
 
 QString helpText(int tab)
 {
@@ -84,6 +86,9 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     }
     ui_ = std::make_unique<WindowUi>(*sbStatus, *dialogs);
 
+    parseProgressShown_.setInterval(parseProgressMs);
+    connect(&parseProgressShown_, &QTimer::timeout, this, &TfmQuorvel::showParseProgress);
+
     buildTabs();
     guardLongCommands();
     wireCommands();
@@ -94,9 +99,15 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     qApp->installEventFilter(this);
 }
 
+// A parse or a digest still under way is abandoned: nothing of it reaches the window again.
 TfmQuorvel::~TfmQuorvel()
 {
     qApp->removeEventFilter(this);
+}
+
+bool TfmQuorvel::busy() const
+{
+    return busy_->busy();
 }
 
 void TfmQuorvel::buildTabs()
@@ -122,11 +133,10 @@ void TfmQuorvel::wireCommands()
                                                    .sgSysmonCounters = sgSysmonCounters,
                                                    .categoryLists = categoryLists,
                                                    .ui = ui(),
-                                                   .bAbort = bAbort,
                                                    .counterFileEncoding = counterFileEncoding };
     counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
     chartCommands_ = new ChartCommands(sgSysmonDigest, ui(), *paDigest, this);
-    fileListCommands_ = new FileListCommands(sgFiles, ui(), *paSysmonFiles, this);
+    fileListCommands_ = new FileListCommands(sgFiles, ui(), counterFileEncoding, *paSysmonFiles, this);
     const DigestCommands::Workspace digestWork {
         .sgFiles = sgFiles,
         .sgSysmonCounters = sgSysmonCounters,
@@ -135,7 +145,6 @@ void TfmQuorvel::wireCommands()
         .sgProblems = sgProblems,
         .categoryLists = categoryLists,
         .ui = ui(),
-        .bAbort = bAbort,
         .counterFileEncoding = counterFileEncoding,
         .replaceReportText = [this](const TextLines &report) { replaceReportLines(report); },
         .busy = *busy_,
@@ -159,7 +168,8 @@ void TfmQuorvel::guardLongCommands()
     paSetupCounters->refuseWhileBusy(*busy_);
     paDigest->refuseWhileBusy(*busy_);
     digestBusy_ = std::make_unique<BusyGuard>(*this);
-    paSysmonFiles->refuseWhileDigesting(*digestBusy_);
+    // Adding files opens a dialog: refused during a parse too.
+    paSysmonFiles->refuseWhileDigesting(*busy_);
     paSetupCounters->refuseCounterEditsWhileDigesting(*digestBusy_);
     paDigest->refuseWhileDigesting(*digestBusy_);
 }
@@ -284,12 +294,13 @@ bool TfmQuorvel::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Closing the window ends the run; a parse under way stops at its next line rather than reading
-// on for a window no one sees.
+// Closing the window ends the run: a parse or a digest under way stops rather than reading on for
+// a window no one sees.
 void TfmQuorvel::closeEvent(QCloseEvent *event)
 {
-    if (busy_->busy())
-        bAbort = true;
+    if (parse_)
+        parse_->stop();
+    digestCommands_->cancelDigest();
     QMainWindow::closeEvent(event);
 }
 
@@ -301,7 +312,7 @@ void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (held == Qt::ControlModifier && key == Qt::Key_F)
         paSetupCounters->focusSearch();
     // F3 finds the next row holding the search text, as it does in most programs that find text.
-    else if (held == Qt::NoModifier && key == Qt::Key_F3)
+    else if (held == Qt::NoModifier && key == Qt::Key_F3 && !busy())
         counterCommands_->btSearchClick();
 }
 
@@ -313,17 +324,17 @@ void TfmQuorvel::FormKeyPress(int key)
         meSysmon->hideReport();
         return;
     }
-    bAbort = true;
     ui().setStatus(StatusPanel::Messages, u"Abort operation captured."_s);
+    if (parse_)
+        parse_->stop();
+    digestCommands_->cancelDigest();
 }
 
-// A large report is read, decoded and split on a time budget, like a parse; meanwhile the commands
-// that would change the report text are refused.
+// A report is read on the window's thread: a regular file of at most the report size limit is read,
+// decoded and split in well under a second.
 TextLines TfmQuorvel::loadReport(const QString &path)
 {
-    const BusyGuard::Scope busy(*busy_);
-    WorkPacer pacer(ui());
-    return ReportLoader::load(path, FileKinds::RegularOnly, &pacer);
+    return ReportLoader::load(path, FileKinds::RegularOnly);
 }
 
 void TfmQuorvel::btOpenLoadSysmonFileClick()
@@ -357,12 +368,50 @@ void TfmQuorvel::btOpenSysmonFileClick()
     });
 }
 
+// The report text as it stands is parsed on a thread of its own while the window stays live; the
+// section table and the category boxes show the result when it is there.
 void TfmQuorvel::btDivideIntoSubsClick()
 {
-    const BusyGuard::Scope busy(*busy_);
-    // After a failure the lists are as far as the parse got (empty when it failed before the line
-    // scan ended), and so are the boxes.
-    CommandGuard::run(ui(), u"DivideIntoSubs"_s,
-                      [this] { ReportParser(sgSysmonSections, categoryLists, ui(), bAbort).run(reportLines()); });
+    if (busy())
+        return;
+    parseScope_ = std::make_unique<BusyGuard::Scope>(*busy_);
+    parseLineShown_ = -1;
+    parse_ = std::make_unique<BackgroundParse>(
+        reportLines(), [this] { QMetaObject::invokeMethod(this, &TfmQuorvel::parseEnded, Qt::QueuedConnection); });
+    parseProgressShown_.start();
+}
+
+// "Metrics i of n" and "Parsing:  " + the line's first 20 characters + "...", for the latest line
+// that reached the status step.
+void TfmQuorvel::showParseProgress()
+{
+    const BackgroundParse::Progress progress = parse_->progress();
+    if (progress.lineIndex == parseLineShown_)
+        return;
+    parseLineShown_ = progress.lineIndex;
+    ui().setStatus(StatusPanel::Progress, u"Metrics %1 of %2"_s.arg(progress.lineIndex).arg(progress.lineCount));
+    ui().setStatus(StatusPanel::Messages, u"Parsing:  "_s % progress.lineStart % u"..."_s);
+}
+
+// After a failure the table and the lists are as far as the parse got (the lists empty when it
+// failed before the line scan ended), and so are the boxes.
+void TfmQuorvel::parseEnded()
+{
+    if (!parse_)
+        return;
+    std::optional<ParseResult> result = parse_->take();
+    if (!result)
+        return;
+    parseProgressShown_.stop();
+    showParseProgress();
+    for (const QString &message : parse_->progress().messages)
+        ui().setStatus(StatusPanel::Messages, message);
+    sgSysmonSections.takeCells(*result->sections);
+    categoryLists = std::move(result->lists);
+    parse_.reset();
+    parseScope_.reset();
+    if (result->failure)
+        ui().error(CommandGuard::errorText(u"DivideIntoSubs"_s, *result->failure));
     paSetupCounters->setCategoryItems(categoryLists);
+    emit parseFinished();
 }

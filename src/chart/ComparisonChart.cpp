@@ -4,7 +4,7 @@
 #include "common/Failure.h"
 #include "common/NumberText.h"
 #include "common/TextRules.h"
-#include "digest/DigestColumns.h"
+#include "digest/DigestColumnMap.h"
 #include "grid/GridTable.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ constexpr int noRow = -1;
 struct Walk
 {
     const GridTable &digest;
-    const DigestColumns columns { digest };
+    const DigestColumnMap columns { digest };
     int row1 = noRow;
     int row2 = noRow;
     double ratio = 1;
@@ -52,7 +52,7 @@ int rowNamed(const Walk &walk, const QString &name)
 std::optional<double> ratioOfAverages(const Walk &walk)
 {
     const int average = walk.columns.average();
-    if (walk.row1 == noRow || walk.row2 == noRow || average == DigestColumns::none)
+    if (walk.row1 == noRow || walk.row2 == noRow || average == DigestColumnMap::none)
         return std::nullopt;
     const auto dividend = numberIn(walk.digest.cell(average, walk.row1));
     const auto divisor = numberIn(walk.digest.cell(average, walk.row2));
@@ -122,11 +122,16 @@ ChartResult display(const ChartInput &input)
         return result;
 
     result.drawn = true;
+    if (walk.row1 != noRow)
+        result.counterName1 = input.digest.cell(walk.columns.counterName(), walk.row1);
+    if (walk.row2 != noRow)
+        result.counterName2 = input.digest.cell(walk.columns.counterName(), walk.row2);
     result.labelFormat = QString::fromUtf16(input.timeOnly ? timeOnlyLabelFormat : dateTimeLabelFormat);
     if (input.setRatio) {
         walk.ratio = ratioOfAverages(walk).value_or(1);
         result.ratioText = NumberText::general(walk.ratio);
     }
+    result.ratio = walk.ratio;
     try {
         addPoints(walk, result);
         result.status = QStringLiteral("Data Displayed in Chart");

@@ -6,27 +6,31 @@
 #include "TerminalProgress.h"
 #include "common/CommandGuard.h"
 #include "common/Failure.h"
+#include "common/NumberText.h"
 #include "common/TextFile.h"
-#include "common/TextRules.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
+#include "digest/DigestAverages.h"
+#include "digest/DigestColumn.h"
+#include "digest/DigestReset.h"
+#include "digest/DigestRows.h"
 #include "digest/DigestRun.h"
+#include "digest/DigestStatistics.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/FileListFile.h"
 #include "digest/ProblemList.h"
+#include "digest/RunProblems.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
-#include "report/CategoryLists.h"
 #include "report/ReportLoader.h"
-#include "report/SectionTableLayout.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 namespace {
 
-// A list of report paths a script wrote, one per line; even a hundred thousand paths stay far
-// below this.
-constexpr qint64 maxListBytes = 64 * 1024 * 1024;
+// More threads than this only cost memory, whatever the machine.
+constexpr int maxJobs = 256;
 
 QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
@@ -36,15 +40,15 @@ QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &o
     return value;
 }
 
-// The paths of the list file in order; blank lines are passed over.
-QStringList listedReports(const QString &listPath)
+// --jobs: a whole number from 1; without it, one job per core.
+int jobsFrom(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
-    QStringList paths;
-    for (const QString &line : TextFile::read(CliFiles::inputPath(listPath), maxListBytes, FileKinds::Any).lines) {
-        if (!TextRules::isBlankText(line))
-            paths << line;
-    }
-    return paths;
+    if (!parser.isSet(option))
+        return DigestRun::defaultJobs();
+    const std::optional<std::int64_t> jobs = NumberText::readInteger(parser.value(option));
+    if (!jobs || *jobs < 1 || *jobs > maxJobs)
+        throw Failure(QStringLiteral("--jobs takes a whole number from 1 to %1.").arg(maxJobs));
+    return int(*jobs);
 }
 
 // Standard error while a run goes on: the progress line on a terminal, and the messages, each of
@@ -70,35 +74,72 @@ struct RunEnd
     // A report could not be read: the run ended there, with the columns of the reports before it.
     std::optional<QString> readFailure;
     bool parseFailed = false;
-    std::vector<ReportProblem> problems;
+    RunProblems problems;
 };
 
-RunEnd digestReports(const QStringList &reports, const DigestRun::Options &options, const GridTable &counters,
+// How the command's line shapes the run.
+struct RunSettings
+{
+    bool timeOnly = true;
+    int jobs = 1;
+    bool statistics = false;
+    TimeWindow window;
+    // Problems nobody asked for are not collected: an archive may give tens per report.
+    bool listProblems = false;
+};
+
+// Adds each report's column as the run hands it over, and says on standard error what went wrong.
+class ColumnWriter : public DigestRun::Observer
+{
+public:
+    ColumnWriter(GridTable &digest, Console &console, RunEnd &end, int total) :
+        digest_(digest), console_(console), end_(end), total_(total)
+    { }
+
+    void reportDigested(int index, DigestedReport &&report) override
+    {
+        // A report outside the time window is left out whatever its parse.
+        if (report.parseFailure && !report.outsideTimeWindow) {
+            end_.parseFailed = true;
+            console_.complain(report.path % QStringLiteral(": ") % *report.parseFailure);
+        }
+        DigestColumn::append(digest_, report);
+        end_.problems.add(std::move(report.facts));
+        console_.showProgress(index + 1, total_);
+    }
+
+private:
+    GridTable &digest_;
+    Console &console_;
+    RunEnd &end_;
+    const int total_;
+};
+
+RunEnd digestReports(const QStringList &reports, const RunSettings &settings, const GridTable &counters,
                      GridTable &digest, Console &console)
 {
     RunEnd end;
-    GridTable sections(SectionTableLayout::columnCount);
-    CategoryLists lists;
+    end.counterNames = DigestReset::fromCounterSet(digest, counters);
+    DigestStatistics::setShown(digest, settings.statistics);
+    DigestRun::Input input {
+        .rows = DigestRows::of(digest),
+        .paths = reports,
+        .timeOnly = settings.timeOnly,
+        .window = settings.window,
+        .listProblems = settings.listProblems,
+        // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or
+        // standard input.
+        .load = [](const QString &path) { return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any); },
+        .jobs = settings.jobs,
+        .handOverParses = false
+    };
+    ColumnWriter writer(digest, console, end, int(reports.size()));
+    const DigestRun::Result result = DigestRun(std::move(input)).run(writer);
+    if (result.end == DigestRun::End::Unreadable)
+        end.readFailure = result.failure;
+    // The averages cover the columns there are, however the run ended.
     ConsoleUi ui(console.errors());
-    bool abortFlag = false;
-    DigestRun::Hooks hooks;
-    // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or standard input.
-    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
-        return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any, &pacer);
-    };
-    hooks.rowsReset = [&end](const QStringList &names) {
-        end.counterNames = names;
-    };
-    hooks.parseFailed = [&](const QString &path, const QString &message) {
-        end.parseFailed = true;
-        console.complain(path % QStringLiteral(": ") % message);
-    };
-    hooks.reportDone = [&console](int done, int total) {
-        console.showProgress(done, total);
-    };
-    DigestRun digestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks));
-    end.readFailure = CommandGuard::failureOf([&] { digestRun.run(reports, options); });
-    end.problems = digestRun.problems();
+    CommandGuard::run(ui, QStringLiteral("CalculateAverages"), [&] { DigestAverages::calculate(digest, ui); });
     return end;
 }
 
@@ -116,9 +157,13 @@ CliDigest::CliDigest() :
                      QStringLiteral("D"), QStringLiteral(",")),
     outputOption_(QStringLiteral("output"), QStringLiteral("Write to FILE, replacing it, instead of standard output."),
                   QStringLiteral("FILE")),
+    jobsOption_(QStringLiteral("jobs"),
+                QStringLiteral("Read and parse N reports at a time (by default one per core; 1 works through them "
+                               "one by one)."),
+                QStringLiteral("N")),
     filesFromOption_(QStringLiteral("files-from"),
-                     QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
-                                    "arguments."),
+                     QStringLiteral("Digest also the reports listed in LIST, one path per line (as the window's "
+                                    "\"Save List...\" writes it), after the REPORT arguments."),
                      QStringLiteral("LIST")),
     fromOption_(QStringLiteral("from"),
                 QStringLiteral("Digest only the reports whose sampling started at WHEN or later: \"yyyy-MM-dd "
@@ -136,12 +181,15 @@ CliDigest::CliDigest() :
 
 void CliDigest::describe(QCommandLineParser &parser) const
 {
-    for (const QCommandLineOption *option : { &countersOption_, &fullTimeOption_, &fromOption_, &toOption_,
-                                              &delimiterOption_, &outputOption_, &problemsOption_, &filesFromOption_ })
+    for (const QCommandLineOption *option :
+         { &countersOption_, &fullTimeOption_, &fromOption_, &toOption_, &delimiterOption_, &outputOption_,
+           &problemsOption_, &filesFromOption_, &jobsOption_ })
         parser.addOption(*option);
-    parser.addPositionalArgument(QStringLiteral("REPORT"),
-                                 QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
-                                 QStringLiteral("REPORT..."));
+    parser.addPositionalArgument(
+        QStringLiteral("REPORT"),
+        QStringLiteral("The Sysmon reports, in digest order, as text or gzip-compressed; - reads "
+                       "standard input."),
+        QStringLiteral("REPORT..."));
 }
 
 void CliDigest::take(const QCommandLineParser &parser)
@@ -158,6 +206,7 @@ void CliDigest::take(const QCommandLineParser &parser)
     if (reports_.isEmpty() && filesFrom_.isEmpty())
         throw Failure(QStringLiteral("No report given."));
     fullTime_ = parser.isSet(fullTimeOption_);
+    jobs_ = jobsFrom(parser, jobsOption_);
     delimiter_ = parser.value(delimiterOption_);
     window_ = TimeWindow::fromTexts(parser.value(fromOption_), parser.value(toOption_));
 }
@@ -173,11 +222,11 @@ std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &
                                              QStringList &reports) const
 {
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
-        exportEncoding =
-            TextFile::writeEncodingFor(CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
+        exportEncoding = TextFile::writeEncodingFor(
+            CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
         reports = reports_;
         if (!filesFrom_.isEmpty())
-            reports += listedReports(filesFrom_);
+            reports += FileListFile::read(CliFiles::inputPath(filesFrom_), FileKinds::Any);
         const QStringList inputs = reports + QStringList { counters_, filesFrom_ };
         CliFiles::refuseOutputOverInputs(output_, inputs);
         CliFiles::refuseOutputOverInputs(problems_, inputs + QStringList { output_ });
@@ -199,13 +248,12 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     }
 
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    // Problems nobody asked for are not collected: an archive may give tens per report.
-    const DigestRun::Options options { .append = false,
-                                       .timeOnly = !fullTime_,
-                                       .statistics = statistics_,
-                                       .window = window_,
-                                       .listProblems = !problems_.isEmpty() };
-    const RunEnd end = digestReports(reports, options, counters, digest, console);
+    const RunSettings settings { .timeOnly = !fullTime_,
+                                 .jobs = jobs_,
+                                 .statistics = statistics_,
+                                 .window = window_,
+                                 .listProblems = !problems_.isEmpty() };
+    const RunEnd end = digestReports(reports, settings, counters, digest, console);
     // A report that cannot be read ends the run; what the table holds as far as it got is still
     // written.
     if (end.readFailure)
@@ -217,7 +265,7 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
         presentFailure = output.failure;
         CliFiles::writeBytes(TextFile::encode(output.lines, output.encoding), output_, out);
         if (!problems_.isEmpty())
-            CliFiles::writeBytes(TextFile::encode(ProblemList::lines(end.problems, delimiter()), exportEncoding),
+            CliFiles::writeBytes(TextFile::encode(ProblemList::lines(end.problems.list(), delimiter()), exportEncoding),
                                  problems_, out);
     });
     if (presentFailure)

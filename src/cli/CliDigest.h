@@ -45,8 +45,8 @@ public:
 
     CliDigest();
 
-    // Adds --counters, --full-time, --from, --to, --delimiter, --output, --problems, --files-from
-    // and REPORT....
+    // Adds --counters, --full-time, --from, --to, --delimiter, --output, --problems, --files-from,
+    // --jobs and REPORT....
     void describe(QCommandLineParser &parser) const;
     // Throws Failure when the line lacks the counter set or every report, or names a time window
     // that does not read.
@@ -72,6 +72,7 @@ private:
     QCommandLineOption fullTimeOption_;
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;
+    QCommandLineOption jobsOption_;
     QCommandLineOption filesFromOption_;
     QCommandLineOption fromOption_;
     QCommandLineOption toOption_;
@@ -79,6 +80,7 @@ private:
 
     QString counters_;
     bool fullTime_ = false;
+    int jobs_ = 1;
     QString delimiter_;
     QString output_; // empty: standard output
     QString filesFrom_; // empty: none

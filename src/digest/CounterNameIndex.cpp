@@ -1,6 +1,6 @@
 #include "CounterNameIndex.h"
 
-#include "DigestColumns.h"
+#include "DigestRows.h"
 #include "common/TextRules.h"
 #include "grid/GridTable.h"
 
@@ -35,12 +35,14 @@ QString bracketed(const QString &field)
 
 } // namespace
 
-CounterNameIndex::CounterNameIndex(const GridTable &digest)
+CounterNameIndex::CounterNameIndex(const GridTable &digest) : CounterNameIndex(DigestRows::of(digest).names)
+{ }
+
+CounterNameIndex::CounterNameIndex(const QStringList &namesByRow)
 {
-    const int nameColumn = DigestColumns(digest).counterName();
-    names_.resize(std::size_t(digest.rows()));
-    for (int row = 1; row < digest.rows(); ++row) {
-        names_[std::size_t(row)] = digest.cell(nameColumn, row);
+    names_.resize(std::size_t(namesByRow.size() + 1));
+    for (int row = 1; row <= namesByRow.size(); ++row) {
+        names_[std::size_t(row)] = namesByRow[row - 1];
         add(row, names_[std::size_t(row)]);
     }
 }

@@ -1,6 +1,6 @@
 #include "DigestAverages.h"
 
-#include "DigestColumns.h"
+#include "DigestColumnMap.h"
 #include "DigestStatistics.h"
 #include "common/Failure.h"
 #include "common/NumberText.h"
@@ -21,7 +21,7 @@ double toHundredths(double value)
     return std::nearbyint(value * 100) * 0.01;
 }
 
-double rowSum(const GridTable &digest, int row, const DigestColumns &columns)
+double rowSum(const GridTable &digest, int row, const DigestColumnMap &columns)
 {
     double sum = 0;
     for (int column = 1; column < digest.columns(); ++column) {
@@ -33,7 +33,7 @@ double rowSum(const GridTable &digest, int row, const DigestColumns &columns)
     return sum;
 }
 
-void writeAverages(GridTable &digest, const DigestColumns &columns)
+void writeAverages(GridTable &digest, const DigestColumnMap &columns)
 {
     const int average = columns.average();
     for (int row = 0; row < digest.rows(); ++row)
@@ -54,8 +54,8 @@ void writeAverages(GridTable &digest, const DigestColumns &columns)
 void calculate(GridTable &digest, Ui &ui)
 {
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Calculating Average Values..."));
-    const DigestColumns columns(digest);
-    if (columns.average() == DigestColumns::none)
+    const DigestColumnMap columns(digest);
+    if (columns.average() == DigestColumnMap::none)
         throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
     GridTable::BulkUpdate batch(digest);
     writeAverages(digest, columns);

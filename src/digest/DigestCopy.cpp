@@ -1,7 +1,6 @@
 #include "DigestCopy.h"
 
 #include "CounterMatches.h"
-#include "CounterRows.h"
 #include "ValueColumn.h"
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
@@ -40,35 +39,25 @@ private:
 
 } // namespace
 
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterRows &rows,
-                const CounterMatches &matches, const QString &sampleTime, const bool &abortFlag)
+Copied valuesOf(const GridTable &sections, const CounterMatches &matches, const QStringList &types)
 {
-    if (abortFlag)
-        return false;
     ColumnChoice columns(sections);
-    GridTable::BulkUpdate batch(digest);
-    bool anyMatch = false;
-    for (int row = 1; row < digest.rows() && row < rows.rows(); ++row) {
-        const int sectionRow = matches.last(row);
+    Copied copied;
+    copied.values.resize(types.size());
+    for (qsizetype row = 0; row < types.size(); ++row) {
+        const int sectionRow = matches.last(int(row) + 1);
         if (sectionRow == CounterMatches::noMatch)
             continue;
-        anyMatch = true;
-        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow), rows.type(row));
-        digest.setCell(reportColumn, row,
-                       column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow));
+        copied.anyMatch = true;
+        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow), types[row]);
+        copied.values[row] = column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow);
     }
-    if (anyMatch)
-        digest.setCell(reportColumn, 0, sampleTime);
-    return true;
+    return copied;
 }
 
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
-                const QString &sampleTime, const bool &abortFlag)
+Copied valuesOf(const GridTable &sections, const CounterNameIndex &index, const QStringList &types)
 {
-    if (abortFlag)
-        return false;
-    return copyReport(digest, reportColumn, sections, CounterRows(digest), CounterMatches(sections, index), sampleTime,
-                      abortFlag);
+    return valuesOf(sections, CounterMatches(sections, index), types);
 }
 
 QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType)

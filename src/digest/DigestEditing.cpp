@@ -1,7 +1,7 @@
 #include "DigestEditing.h"
 
 #include "DigestAverages.h"
-#include "DigestColumns.h"
+#include "DigestColumnMap.h"
 #include "DigestTableLayout.h"
 #include "grid/GridTable.h"
 
@@ -9,7 +9,7 @@ namespace DigestEditing {
 
 bool isProtected(const GridTable &digest, int column)
 {
-    return DigestColumns(digest).isProtected(column);
+    return DigestColumnMap(digest).isProtected(column);
 }
 
 bool canDeleteColumn(const GridTable &digest, int column)
@@ -38,7 +38,7 @@ void deleteCurrentRow(GridTable &digest)
 
 QString currentCounterName(const GridTable &digest)
 {
-    return digest.cell(DigestColumns(digest).counterName(), digest.currentRow());
+    return digest.cell(DigestColumnMap(digest).counterName(), digest.currentRow());
 }
 
 } // namespace DigestEditing

@@ -1,7 +1,7 @@
 #include "DigestStatistics.h"
 
 #include "CountedValue.h"
-#include "DigestColumns.h"
+#include "DigestColumnMap.h"
 #include "SampleInterval.h"
 #include "common/NumberText.h"
 #include "grid/GridTable.h"
@@ -84,7 +84,7 @@ double p95(const std::vector<double> &sorted)
 class RowWriter
 {
 public:
-    RowWriter(GridTable &digest, const DigestColumns &columns) : digest_(digest), columns_(columns) { }
+    RowWriter(GridTable &digest, const DigestColumnMap &columns) : digest_(digest), columns_(columns) { }
 
     void write(int row, RowFigures &figures)
     {
@@ -116,18 +116,18 @@ private:
     void put(Statistic statistic, int row, const QString &text)
     {
         const int column = columns_.statistic(statistic);
-        if (column != DigestColumns::none)
+        if (column != DigestColumnMap::none)
             digest_.setCell(column, row, text);
     }
 
     GridTable &digest_;
-    const DigestColumns &columns_;
+    const DigestColumnMap &columns_;
 };
 
 void show(GridTable &digest)
 {
-    const DigestColumns columns(digest);
-    const int first = (columns.average() != DigestColumns::none ? columns.average() : DigestTableLayout::Average) + 1;
+    const DigestColumnMap columns(digest);
+    const int first = (columns.average() != DigestColumnMap::none ? columns.average() : DigestTableLayout::Average) + 1;
     const QStringList headers = DigestTableLayout::statisticsHeader.texts();
     for (int i = 0; i < DigestTableLayout::statisticCount; ++i) {
         digest.setColumns(digest.columns() + 1);
@@ -139,7 +139,7 @@ void show(GridTable &digest)
 
 void hide(GridTable &digest)
 {
-    const DigestColumns columns(digest);
+    const DigestColumnMap columns(digest);
     for (int column = digest.columns() - 1; column > DigestTableLayout::Gutter; --column) {
         if (columns.isStatistic(column))
             digest.deleteColumn(column);
@@ -150,7 +150,7 @@ void hide(GridTable &digest)
 
 void setShown(GridTable &digest, bool shown)
 {
-    const int standing = DigestColumns(digest).statisticColumnCount();
+    const int standing = DigestColumnMap(digest).statisticColumnCount();
     if (shown ? standing == DigestTableLayout::statisticCount : standing == 0)
         return;
     GridTable::BulkUpdate batch(digest);
@@ -161,7 +161,7 @@ void setShown(GridTable &digest, bool shown)
 
 void calculate(GridTable &digest)
 {
-    const DigestColumns columns(digest);
+    const DigestColumnMap columns(digest);
     if (!columns.statisticsShown())
         return;
     GridTable::BulkUpdate batch(digest);

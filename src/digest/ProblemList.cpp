@@ -1,6 +1,6 @@
 #include "ProblemList.h"
 
-#include "DigestColumns.h"
+#include "DigestColumnMap.h"
 #include "grid/GridTable.h"
 
 namespace ProblemList {
@@ -54,7 +54,7 @@ QStringList lines(const std::vector<ReportProblem> &problems, const QString &del
 
 Place placeOf(const GridTable &digest, const QString &report, const QString &counter)
 {
-    const DigestColumns columns(digest);
+    const DigestColumnMap columns(digest);
     Place place;
     const std::vector<int> &reports = columns.reports();
     for (auto column = reports.rbegin(); column != reports.rend(); ++column) {

@@ -1,8 +1,8 @@
 #include "ReportCheck.h"
 
 #include "CounterMatches.h"
-#include "CounterRows.h"
 #include "DigestCopy.h"
+#include "DigestRows.h"
 #include "ReportHeader.h"
 #include "SampleInterval.h"
 #include "common/TextRules.h"
@@ -24,6 +24,23 @@ QString matchedMoreThanOnce(const GridTable &sections, const std::vector<int> &s
     const QString last = rows.takeLast();
     return QStringLiteral("rows ") % rows.join(QStringLiteral(", ")) % QStringLiteral(" and ") % last %
         QStringLiteral(" of the report's section table match; the ") % type % QStringLiteral(" cell keeps the last");
+}
+
+// A blank row, or the row of a counter set row whose fields are all blank ("[]_[]_[]"), names
+// nothing a report could lack: its name holds nothing but brackets, underscores and blanks.
+bool namesCounter(const QString &name)
+{
+    for (QChar c : name) {
+        if (c != u'[' && c != u']' && c != u'_' && !TextRules::isBlank(c))
+            return true;
+    }
+    return false;
+}
+
+QString missing(const QString &type)
+{
+    return QStringLiteral("no row of the report's section table matches; the ") % type %
+        QStringLiteral(" cell stays empty");
 }
 
 // The interval as a duration where it reads as one, else as the text it is.
@@ -96,7 +113,7 @@ void addOtherIntervals(const std::vector<ReportFacts> &reports, std::vector<std:
 } // namespace
 
 ReportFacts digested(const QString &path, const std::optional<QString> &parseFailure, const GridTable &sections,
-                     const CounterRows &rows, const CounterMatches &matches)
+                     const DigestRows &rows, const CounterMatches &matches)
 {
     ReportFacts facts;
     facts.path = path;
@@ -105,15 +122,19 @@ ReportFacts digested(const QString &path, const std::optional<QString> &parseFai
     facts.digested = true;
     if (parseFailure)
         facts.problems.push_back({ path, Kind::ParseFailed, QString(), *parseFailure });
-    for (int row = 1; row < rows.rows(); ++row) {
-        if (!rows.namesCounter(row))
+    for (qsizetype i = 0; i < rows.count(); ++i) {
+        const QString &name = rows.names[i];
+        const QString &type = rows.types[i];
+        if (!namesCounter(name))
             continue;
+        // Digest row r stands at index r - 1.
+        const int row = int(i) + 1;
         const int count = matches.count(row);
         if (count == 0)
-            facts.problems.push_back({ path, Kind::CounterMissing, rows.name(row), rows.missingDetail(row) });
+            facts.problems.push_back({ path, Kind::CounterMissing, name, missing(type) });
         else if (count > 1)
-            facts.problems.push_back({ path, Kind::CounterMatchedMoreThanOnce, rows.name(row),
-                                       matchedMoreThanOnce(sections, matches.all(row), rows.type(row)) });
+            facts.problems.push_back({ path, Kind::CounterMatchedMoreThanOnce, name,
+                                       matchedMoreThanOnce(sections, matches.all(row), type) });
     }
     return facts;
 }

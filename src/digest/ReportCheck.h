@@ -8,7 +8,7 @@
 #include <vector>
 
 class CounterMatches;
-class CounterRows;
+struct DigestRows;
 class GridTable;
 
 // The problems of the reports of a digest run. Each report is checked on its own as soon as it is
@@ -20,7 +20,7 @@ namespace ReportCheck {
 // digest row that names a counter, that no section row matched it (the cell stayed empty) or that
 // several did (the last one's figure was kept; the detail names every matching row and its figure).
 ReportFacts digested(const QString &path, const std::optional<QString> &parseFailure, const GridTable &sections,
-                     const CounterRows &rows, const CounterMatches &matches);
+                     const DigestRows &rows, const CounterMatches &matches);
 
 // A report left out because its sampling start lies outside the time window, `why` saying how.
 ReportFacts outsideTimeWindow(const QString &path, const QString &why);

@@ -108,6 +108,16 @@ void GridTable::setColumns(int count)
         publishSize();
 }
 
+void GridTable::takeCells(GridTable &other)
+{
+    BulkUpdate batch(*this);
+    std::swap(cells_, other.cells_);
+    std::swap(columns_, other.columns_);
+    std::swap(columnNotes_, other.columnNotes_);
+    markAllDirty();
+    clampCurrentCell();
+}
+
 void GridTable::clearCells()
 {
     for (auto &row : cells_)

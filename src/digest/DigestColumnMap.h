@@ -15,13 +15,13 @@ class GridTable;
 // places when no header reads so), the average column the first headed "Avg" in any ASCII letter
 // case, the statistics columns the ones marked as such. Every other column after the gutter holds
 // a report, its sample time in row 0.
-class DigestColumns
+class DigestColumnMap
 {
 public:
     static constexpr int none = -1;
 
     // Reads the header row and the marks once; the answers hold until the columns change.
-    explicit DigestColumns(const GridTable &digest);
+    explicit DigestColumnMap(const GridTable &digest);
 
     int counterName() const { return counterName_; }
     int type() const { return type_; }

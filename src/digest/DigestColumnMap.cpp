@@ -1,4 +1,4 @@
-#include "DigestColumns.h"
+#include "DigestColumnMap.h"
 
 #include "common/TextRules.h"
 #include "grid/GridTable.h"
@@ -17,7 +17,7 @@ int statisticMarkOf(const GridTable &digest, int column)
 
 } // namespace
 
-DigestColumns::DigestColumns(const GridTable &digest) : columns_(digest.columns())
+DigestColumnMap::DigestColumnMap(const GridTable &digest) : columns_(digest.columns())
 {
     statistics_.fill(none);
     isReport_.assign(std::size_t(columns_), false);
@@ -55,32 +55,32 @@ DigestColumns::DigestColumns(const GridTable &digest) : columns_(digest.columns(
     }
 }
 
-int DigestColumns::statistic(DigestTableLayout::Statistic statistic) const
+int DigestColumnMap::statistic(DigestTableLayout::Statistic statistic) const
 {
     return statistics_[std::size_t(statistic)];
 }
 
-bool DigestColumns::isStatistic(int column) const
+bool DigestColumnMap::isStatistic(int column) const
 {
     return column >= 0 && column < columns_ && isStatistic_[std::size_t(column)];
 }
 
-bool DigestColumns::isReport(int column) const
+bool DigestColumnMap::isReport(int column) const
 {
     return column >= 0 && column < columns_ && isReport_[std::size_t(column)];
 }
 
-int DigestColumns::reportCount() const
+int DigestColumnMap::reportCount() const
 {
     return columns_ - DigestTableLayout::fixedColumnCount - statisticColumnCount_;
 }
 
-bool DigestColumns::isProtected(int column) const
+bool DigestColumnMap::isProtected(int column) const
 {
     return column >= 0 && column < columns_ && isProtected_[std::size_t(column)];
 }
 
-bool DigestColumns::isFixedHeader(const QString &header)
+bool DigestColumnMap::isFixedHeader(const QString &header)
 {
     return header == u"Sysmon Counter" || header == u"Type" || header == u"Avg";
 }
