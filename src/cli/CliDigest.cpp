@@ -45,6 +45,14 @@ QStringList listedReports(const QString &listPath)
     return paths;
 }
 
+// "No report given: LIST lists none.", naming the group where a command takes several.
+QString noReportIn(const CliDigest::ReportGroup &group)
+{
+    const QString reports = group.name.isEmpty() ? QStringLiteral("report") : group.name % QStringLiteral(" report");
+    return QStringLiteral("No ") % reports % QStringLiteral(" given: ") % group.listFile %
+        QStringLiteral(" lists none.");
+}
+
 // Standard error while a run goes on: the progress line on a terminal, and the messages, each of
 // which takes the progress line's place.
 class Console
@@ -101,7 +109,7 @@ RunEnd digestReports(const QStringList &reports, bool timeOnly, const GridTable 
 
 } // namespace
 
-CliDigest::CliDigest() :
+CliDigest::CliDigest(ReportSource source) :
     countersOption_(QStringLiteral("counters"), QStringLiteral("The counter set file whose counters are digested."),
                     QStringLiteral("SET")),
     fullTimeOption_(QStringLiteral("full-time"),
@@ -116,11 +124,17 @@ CliDigest::CliDigest() :
     filesFromOption_(QStringLiteral("files-from"),
                      QStringLiteral("Digest also the reports listed in LIST, one path per line, after the REPORT "
                                     "arguments."),
-                     QStringLiteral("LIST"))
+                     QStringLiteral("LIST")),
+    source_(source)
 { }
 
 void CliDigest::describe(QCommandLineParser &parser) const
 {
+    if (source_ == ReportSource::Command) {
+        for (const QCommandLineOption *option : { &countersOption_, &delimiterOption_, &outputOption_ })
+            parser.addOption(*option);
+        return;
+    }
     for (const QCommandLineOption *option :
          { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_ })
         parser.addOption(*option);
@@ -129,18 +143,27 @@ void CliDigest::describe(QCommandLineParser &parser) const
                                  QStringLiteral("REPORT..."));
 }
 
+QString CliDigest::fileOptionValue(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return fileOption(parser, option);
+}
+
 void CliDigest::take(const QCommandLineParser &parser)
 {
     counters_ = fileOption(parser, countersOption_);
     if (counters_.isEmpty())
         throw Failure(QStringLiteral("No counter set given: --counters SET is needed."));
     output_ = fileOption(parser, outputOption_);
-    filesFrom_ = fileOption(parser, filesFromOption_);
-    reports_ = parser.positionalArguments();
-    if (reports_.isEmpty() && filesFrom_.isEmpty())
-        throw Failure(QStringLiteral("No report given."));
-    fullTime_ = parser.isSet(fullTimeOption_);
     delimiter_ = parser.value(delimiterOption_);
+    if (source_ == ReportSource::Command)
+        return;
+    const ReportGroup group { .name = QString(),
+                              .reports = parser.positionalArguments(),
+                              .listFile = fileOption(parser, filesFromOption_) };
+    if (group.reports.isEmpty() && group.listFile.isEmpty())
+        throw Failure(QStringLiteral("No report given."));
+    groups_ = { group };
+    fullTime_ = parser.isSet(fullTimeOption_);
 }
 
 QString CliDigest::delimiter() const
@@ -150,20 +173,27 @@ QString CliDigest::delimiter() const
 
 // Everything is read and checked before anything is written: a wrong input leaves the output as it
 // was.
-std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding,
-                                             QStringList &reports) const
+std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports,
+                                             QList<int> &groupSizes) const
 {
+    std::optional<QString> emptyGroup;
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
         exportEncoding =
             TextFile::writeEncodingFor(CounterSetFile::load(counters, CliFiles::inputPath(counters_), FileKinds::Any));
-        reports = reports_;
-        if (!filesFrom_.isEmpty())
-            reports += listedReports(filesFrom_);
-        CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
+        QStringList inputs { counters_ };
+        for (const ReportGroup &group : groups_) {
+            QStringList groupReports = group.reports;
+            if (!group.listFile.isEmpty())
+                groupReports += listedReports(group.listFile);
+            if (groupReports.isEmpty() && !emptyGroup)
+                emptyGroup = noReportIn(group);
+            reports += groupReports;
+            groupSizes << int(groupReports.size());
+            inputs += groupReports + QStringList { group.listFile };
+        }
+        CliFiles::refuseOutputOverInputs(output_, inputs);
     });
-    if (!failure && reports.isEmpty())
-        return QStringLiteral("No report given: ") % filesFrom_ % QStringLiteral(" lists none.");
-    return failure;
+    return failure ? failure : emptyGroup;
 }
 
 int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) const
@@ -172,7 +202,8 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     GridTable counters(CounterSet::columnCount);
     TextEncoding exportEncoding = TextEncoding::Utf8;
     QStringList reports;
-    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports)) {
+    QList<int> groupSizes;
+    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports, groupSizes)) {
         console.complain(*inputFailure);
         return CliCommand::CannotRun;
     }
@@ -186,7 +217,7 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
 
     std::optional<QString> presentFailure;
     const std::optional<QString> writeFailure = CommandGuard::failureOf([&] {
-        const Output output = present({ digest, end.counterNames, exportEncoding });
+        const Output output = present({ digest, end.counterNames, exportEncoding, groupSizes });
         presentFailure = output.failure;
         CliFiles::writeBytes(TextFile::encode(output.lines, output.encoding), output_, out);
     });
