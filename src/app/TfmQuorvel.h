@@ -12,6 +12,8 @@
 
 class BusyGuard;
 class ChartCommands;
+class ComparisonCommands;
+class ComparisonPanel;
 class CounterCommands;
 class DigestCommands;
 class DigestPanel;
@@ -56,6 +58,8 @@ public:
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;
+    // The comparison of two periods of the digest.
+    GridTable sgPeriodComparison;
     CategoryLists categoryLists;
 
 signals:
@@ -92,6 +96,7 @@ private:
     SetupCountersPanel *paSetupCounters = nullptr;
     SysmonFilesPanel *paSysmonFiles = nullptr;
     DigestPanel *paDigest = nullptr;
+    ComparisonPanel *paCompare = nullptr;
     ReportMemo *meSysmon = nullptr;
     StatusPanels *sbStatus = nullptr;
 
@@ -109,6 +114,7 @@ private:
     ChartCommands *chartCommands_ = nullptr;
     FileListCommands *fileListCommands_ = nullptr;
     DigestCommands *digestCommands_ = nullptr;
+    ComparisonCommands *comparisonCommands_ = nullptr;
 
     // Set by Esc; the long commands clear it when they start and poll it while they run.
     bool bAbort = false;

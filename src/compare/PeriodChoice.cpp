@@ -3,6 +3,7 @@
 #include "ReportColumns.h"
 #include "common/TextRules.h"
 #include "common/Ui.h"
+#include "digest/DigestTableLayout.h"
 #include "grid/GridTable.h"
 
 namespace PeriodChoice {
@@ -29,13 +30,21 @@ QString reportCount(qsizetype count)
     return QString::number(count) % (count == 1 ? QStringLiteral(" report") : QStringLiteral(" reports"));
 }
 
-// "12 reports, 00:00:00 to 05:30:00": the sample times of its first and last column, as far as
-// they have one.
+// When a report column's report was sampled: its whole sampling start as the digest run noted it,
+// or else its sample time, which may be the time of day only.
+QString samplingStart(const GridTable &digest, int column)
+{
+    const QString noted = digest.columnNote(column, DigestTableLayout::SamplingStart).toString();
+    return TextRules::trimmed(noted.isEmpty() ? digest.cell(column, 0) : noted);
+}
+
+// "12 reports, Jan 14, 2025 00:00:00 to Jan 14, 2025 05:30:00": when its first and its last report
+// were sampled, as far as they say.
 QString periodText(const GridTable &digest, const QList<int> &columns)
 {
     QString text = reportCount(columns.size());
-    const QString first = TextRules::trimmed(digest.cell(columns.first(), 0));
-    const QString last = TextRules::trimmed(digest.cell(columns.last(), 0));
+    const QString first = samplingStart(digest, columns.first());
+    const QString last = samplingStart(digest, columns.last());
     if (columns.size() == 1 || first == last)
         return first.isEmpty() ? text : text % QStringLiteral(", ") % first;
     if (!first.isEmpty() && !last.isEmpty())

@@ -33,8 +33,8 @@ QList<int> baseline(const GridTable &digest);
 // information box, when no baseline is marked or no report is left to compare with it.
 std::optional<PeriodComparison::Periods> periods(const GridTable &digest, const QList<int> &selected, Ui &ui);
 
-// What is compared with what, for the user: "Baseline: 12 reports, 00:00:00 to 05:30:00.
-// Comparison: ..." with the sample times of each period's first and last report column.
+// What is compared with what, for the user: "Baseline: 12 reports, Jan 14, 2025 00:00:00 to Jan 14,
+// 2025 05:30:00. Comparison: ...", with when each period's first and last report were sampled.
 QString describe(const GridTable &digest, const PeriodComparison::Periods &periods);
 
 } // namespace PeriodChoice
