@@ -57,6 +57,8 @@ QWidget *ComparisonPanel::buildTop()
 {
     QWidget *bar = Controls::bar(u"paCompareTop"_s, this);
     btExportComparison = Controls::button(u"btExportComparison"_s, u"E&xport Comparison to CSV File"_s, bar);
+    btExportComparison->setToolTip(u"Write the comparison, most moved first whatever the sorting shows, with the "
+                                   u"delimiter of the digest tab"_s);
     btChartCounter = Controls::button(u"btChartCounter"_s, u"&Chart Counter"_s, bar);
     btChartCounter->setToolTip(u"Draw the picked counter as \"Y Ax.1\" of the chart on the digest tab"_s);
     lbPeriods = Controls::label(u"lbPeriods"_s,
