@@ -11,10 +11,14 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +47,7 @@ DigestPanel::DigestPanel(GridTable &digest, QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTop());
+    layout->addWidget(buildCompareBar());
 
     spSplit = Controls::splitter(u"spSplit"_s, u"green"_s, this);
     spSplit->addWidget(buildClient(digest));
@@ -63,6 +68,8 @@ void DigestPanel::announceControls()
     connect(btDigest, &QPushButton::clicked, this, &DigestPanel::digestRequested);
     connect(btExport, &QPushButton::clicked, this, &DigestPanel::exportRequested);
     connect(miDelCol, &QAction::triggered, this, &DigestPanel::deleteColumnRequested);
+    connect(btBaseline, &QPushButton::clicked, this, &DigestPanel::baselineRequested);
+    connect(btCompare, &QPushButton::clicked, this, &DigestPanel::compareRequested);
     connect(sgSysmonDigest, &GridView::keyPressed, this, [this](int key) { emit digestKeyPressed(key); });
     connect(sgSysmonDigest, &GridView::keyReleased, this, &DigestPanel::digestKeyReleased);
     connect(sgSysmonDigest, &GridView::mousePressed, this, &DigestPanel::digestMousePressed);
@@ -108,6 +115,8 @@ void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)
 {
     digestBusy.refuse(cbAppend);
     digestBusy.refuse(cbTimeOnly);
+    digestBusy.refuse(btBaseline);
+    digestBusy.refuse(btCompare);
     digestBusy.freeze(sgSysmonDigest);
 }
 
@@ -124,6 +133,26 @@ QWidget *DigestPanel::buildTop()
     edDelimiter = Controls::lineEdit(u"edDelimiter"_s, u","_s, bar);
     edDelimiter->setFixedWidth(40);
     Controls::barLayout(bar)->addStretch(1);
+    return bar;
+}
+
+// Choosing two periods to compare: select report columns, mark them, select others, compare. A bar
+// of its own, so the top bar keeps the window's width.
+QWidget *DigestPanel::buildCompareBar()
+{
+    QWidget *bar = Controls::bar(u"paCompareBar"_s, this);
+    btBaseline = Controls::button(u"btBaseline"_s, u"Mark &Baseline"_s, bar);
+    btBaseline->setToolTip(u"Mark the selected report columns as the baseline of a comparison"_s);
+    btCompare = Controls::button(u"btCompare"_s, u"&Compare"_s, bar);
+    btCompare->setToolTip(u"Compare the selected report columns with the baseline (all the others when only "
+                          u"baseline columns are selected)"_s);
+    QLabel *hint = Controls::label(u"lbCompareHint"_s,
+                                   u"Select a good period's report columns and mark the baseline; then select "
+                                   u"another period and compare."_s,
+                                   bar);
+    // A narrow window cuts the hint rather than growing for it.
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Controls::barLayout(bar)->setStretchFactor(hint, 1);
     return bar;
 }
 
@@ -152,6 +181,29 @@ QWidget *DigestPanel::buildClient(GridTable &digest)
     miDelCol = menPop->addAction(u"Delete Column"_s);
     miDelCol->setObjectName(u"miDelCol"_s);
     return Controls::area(u"paClient"_s, sgSysmonDigest);
+}
+
+QList<int> DigestPanel::selectedColumns() const
+{
+    QList<int> columns;
+    for (const QItemSelectionRange &range : sgSysmonDigest->selectionModel()->selection()) {
+        for (int column = range.left(); column <= range.right(); ++column) {
+            if (!columns.contains(column))
+                columns << column;
+        }
+    }
+    std::sort(columns.begin(), columns.end());
+    return columns;
+}
+
+void DigestPanel::openChart()
+{
+    int total = 0;
+    for (int size : spSplit->sizes())
+        total += size;
+    if (total <= collapsedChartHeight)
+        total = 10 * chartHeight;
+    spSplit->setSizes({ total - total / 2, total / 2 });
 }
 
 void DigestPanel::collapseChart()

@@ -38,6 +38,11 @@ public:
     // Squeezes the chart area to one pixel so the digest table fills the panel; the user drags the
     // splitter up to open the chart.
     void collapseChart();
+    // Gives the chart area half the panel, for a chart the user asked for from elsewhere.
+    void openChart();
+
+    // The digest table's columns that the selection touches, left to right.
+    QList<int> selectedColumns() const;
 
     // A digest run, and Show File, would replace the report text under a parse, so both are
     // refused while the window is busy.
@@ -51,6 +56,8 @@ signals:
     void digestRequested(); // "St&art Parsing of Sysmon Files"
     void exportRequested(); // "&Export Data to CSV File"
     void deleteColumnRequested(); // the popup's "Delete Column"
+    void baselineRequested(); // "Mark &Baseline"
+    void compareRequested(); // "&Compare"
 
     // The digest table's events. Key and mouse presses come before the grid moves its current
     // cell, releases after.
@@ -62,6 +69,7 @@ signals:
 
 private:
     QWidget *buildTop();
+    QWidget *buildCompareBar();
     QWidget *buildClient(GridTable &digest);
     void announceControls();
 
@@ -72,6 +80,8 @@ private:
     QPushButton *btExport;
     QCheckBox *cbSwapAxes;
     QLineEdit *edDelimiter;
+    QPushButton *btBaseline;
+    QPushButton *btCompare;
 
     QSplitter *spSplit;
     GridView *sgSysmonDigest;

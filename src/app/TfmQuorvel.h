@@ -14,6 +14,8 @@
 
 class BackgroundParse;
 class ChartCommands;
+class ComparisonCommands;
+class ComparisonPanel;
 class CounterCommands;
 class DigestCommands;
 class DigestPanel;
@@ -59,6 +61,8 @@ public:
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;
+    // The comparison of two periods of the digest.
+    GridTable sgPeriodComparison;
     CategoryLists categoryLists;
 
 signals:
@@ -99,6 +103,7 @@ private:
     SetupCountersPanel *paSetupCounters = nullptr;
     SysmonFilesPanel *paSysmonFiles = nullptr;
     DigestPanel *paDigest = nullptr;
+    ComparisonPanel *paCompare = nullptr;
     ReportMemo *meSysmon = nullptr;
     StatusPanels *sbStatus = nullptr;
 
@@ -116,6 +121,7 @@ private:
     ChartCommands *chartCommands_ = nullptr;
     FileListCommands *fileListCommands_ = nullptr;
     DigestCommands *digestCommands_ = nullptr;
+    ComparisonCommands *comparisonCommands_ = nullptr;
 
     // "&Parse Sections" under way on a thread of its own, the window busy while it lasts, and
     // the clock that shows its progress.

@@ -36,6 +36,14 @@ QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &o
     return value;
 }
 
+// "No report given: LIST lists none.", naming the group where a command takes several.
+QString noReportIn(const CliDigest::ReportGroup &group)
+{
+    const QString reports = group.name.isEmpty() ? QStringLiteral("report") : group.name % QStringLiteral(" report");
+    return QStringLiteral("No ") % reports % QStringLiteral(" given: ") % group.listFile %
+        QStringLiteral(" lists none.");
+}
+
 // --jobs: a whole number from 1; without it, one job per core.
 int jobsFrom(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
@@ -106,7 +114,7 @@ RunEnd digestReports(const QStringList &reports, bool timeOnly, int jobs, const 
         .rows = DigestRows::of(digest),
         .paths = reports,
         .timeOnly = timeOnly,
-        // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or
+        // Reports may come through pipes and FIFOs ("<(ssh db1 cat sysmon.txt)") or
         // standard input.
         .load = [](const QString &path) { return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any); },
         .jobs = jobs,
@@ -124,7 +132,7 @@ RunEnd digestReports(const QStringList &reports, bool timeOnly, int jobs, const 
 
 } // namespace
 
-CliDigest::CliDigest() :
+CliDigest::CliDigest(ReportSource source) :
     countersOption_(QStringLiteral("counters"), QStringLiteral("The counter set file whose counters are digested."),
                     QStringLiteral("SET")),
     fullTimeOption_(QStringLiteral("full-time"),
@@ -143,19 +151,28 @@ CliDigest::CliDigest() :
     filesFromOption_(QStringLiteral("files-from"),
                      QStringLiteral("Digest also the reports listed in LIST, one path per line (as the window's "
                                     "\"Save List...\" writes it), after the REPORT arguments."),
-                     QStringLiteral("LIST"))
+                     QStringLiteral("LIST")),
+    source_(source)
 { }
 
 void CliDigest::describe(QCommandLineParser &parser) const
 {
+    if (source_ == ReportSource::Command) {
+        for (const QCommandLineOption *option : { &countersOption_, &delimiterOption_, &outputOption_, &jobsOption_ })
+            parser.addOption(*option);
+        return;
+    }
     for (const QCommandLineOption *option :
          { &countersOption_, &fullTimeOption_, &delimiterOption_, &outputOption_, &filesFromOption_, &jobsOption_ })
         parser.addOption(*option);
-    parser.addPositionalArgument(
-        QStringLiteral("REPORT"),
-        QStringLiteral("The Sysmon reports, in digest order, as text or gzip-compressed; - reads "
-                       "standard input."),
-        QStringLiteral("REPORT..."));
+    parser.addPositionalArgument(QStringLiteral("REPORT"),
+                                 QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
+                                 QStringLiteral("REPORT..."));
+}
+
+QString CliDigest::fileOptionValue(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return fileOption(parser, option);
 }
 
 void CliDigest::take(const QCommandLineParser &parser)
@@ -164,13 +181,17 @@ void CliDigest::take(const QCommandLineParser &parser)
     if (counters_.isEmpty())
         throw Failure(QStringLiteral("No counter set given: --counters SET is needed."));
     output_ = fileOption(parser, outputOption_);
-    filesFrom_ = fileOption(parser, filesFromOption_);
-    reports_ = parser.positionalArguments();
-    if (reports_.isEmpty() && filesFrom_.isEmpty())
-        throw Failure(QStringLiteral("No report given."));
-    fullTime_ = parser.isSet(fullTimeOption_);
-    jobs_ = jobsFrom(parser, jobsOption_);
     delimiter_ = parser.value(delimiterOption_);
+    jobs_ = jobsFrom(parser, jobsOption_);
+    if (source_ == ReportSource::Command)
+        return;
+    const ReportGroup group { .name = QString(),
+                              .reports = parser.positionalArguments(),
+                              .listFile = fileOption(parser, filesFromOption_) };
+    if (group.reports.isEmpty() && group.listFile.isEmpty())
+        throw Failure(QStringLiteral("No report given."));
+    groups_ = { group };
+    fullTime_ = parser.isSet(fullTimeOption_);
 }
 
 QString CliDigest::delimiter() const
@@ -180,20 +201,27 @@ QString CliDigest::delimiter() const
 
 // Everything is read and checked before anything is written: a wrong input leaves the output as it
 // was.
-std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding,
-                                             QStringList &reports) const
+std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports,
+                                             QList<int> &groupSizes) const
 {
+    std::optional<QString> emptyGroup;
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
         exportEncoding = TextFile::writeEncodingFor(
             CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
-        reports = reports_;
-        if (!filesFrom_.isEmpty())
-            reports += FileListFile::read(CliFiles::inputPath(filesFrom_), FileKinds::Any);
-        CliFiles::refuseOutputOverInputs(output_, reports + QStringList { counters_, filesFrom_ });
+        QStringList inputs { counters_ };
+        for (const ReportGroup &group : groups_) {
+            QStringList groupReports = group.reports;
+            if (!group.listFile.isEmpty())
+                groupReports += FileListFile::read(CliFiles::inputPath(group.listFile), FileKinds::Any);
+            if (groupReports.isEmpty() && !emptyGroup)
+                emptyGroup = noReportIn(group);
+            reports += groupReports;
+            groupSizes << int(groupReports.size());
+            inputs += groupReports + QStringList { group.listFile };
+        }
+        CliFiles::refuseOutputOverInputs(output_, inputs);
     });
-    if (!failure && reports.isEmpty())
-        return QStringLiteral("No report given: ") % filesFrom_ % QStringLiteral(" lists none.");
-    return failure;
+    return failure ? failure : emptyGroup;
 }
 
 int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) const
@@ -202,7 +230,8 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     GridTable counters(CounterSet::columnCount);
     TextEncoding exportEncoding = TextEncoding::Utf8;
     QStringList reports;
-    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports)) {
+    QList<int> groupSizes;
+    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports, groupSizes)) {
         console.complain(*inputFailure);
         return CliCommand::CannotRun;
     }
@@ -216,7 +245,7 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
 
     std::optional<QString> presentFailure;
     const std::optional<QString> writeFailure = CommandGuard::failureOf([&] {
-        const Output output = present({ digest, end.counterNames, exportEncoding });
+        const Output output = present({ digest, end.counterNames, exportEncoding, groupSizes });
         presentFailure = output.failure;
         CliFiles::writeBytes(TextFile::encode(output.lines, output.encoding), output_, out);
     });

@@ -3,6 +3,7 @@
 #include "common/TextEncoding.h"
 
 #include <QCommandLineOption>
+#include <QList>
 #include <QStringList>
 
 #include <cstdio>
@@ -28,6 +29,8 @@ public:
         QStringList counterNames;
         // The encoding the window would write an export in after reading this counter set.
         TextEncoding exportEncoding;
+        // How many reports each group holds, in order: their report columns follow one another.
+        QList<int> groupSizes;
     };
 
     // What the command makes of it.
@@ -42,12 +45,32 @@ public:
 
     using Present = std::function<Output(const Digested &)>;
 
-    CliDigest();
+    // Reports digested one after the other: those named, then those listed in `listFile`, one path
+    // per line. `name` says which reports they are where a command takes several groups ("baseline").
+    struct ReportGroup
+    {
+        QString name;
+        QStringList reports;
+        QString listFile; // empty: none
+    };
 
-    // Adds --counters, --full-time, --delimiter, --output, --files-from, --jobs and REPORT....
+    // Where the reports come from: the REPORT arguments and --files-from, or groups the command
+    // takes from options of its own (setReportGroups).
+    enum class ReportSource { Arguments, Command };
+
+    explicit CliDigest(ReportSource source = ReportSource::Arguments);
+
+    // Adds --counters, --delimiter, --output and --jobs, and with ReportSource::Arguments
+    // --full-time, --files-from and REPORT....
     void describe(QCommandLineParser &parser) const;
     // Throws Failure when the line lacks the counter set or every report.
     void take(const QCommandLineParser &parser);
+    // The groups digested in order, for ReportSource::Command.
+    void setReportGroups(const QList<ReportGroup> &groups) { groups_ = groups; }
+
+    // The value of an option that names a file; throws Failure when it is set to nothing
+    // ("--output needs a file name.").
+    static QString fileOptionValue(const QCommandLineParser &parser, const QCommandLineOption &option);
 
     bool fullTime() const { return fullTime_; }
     // The delimiter as the exports take it: blanks and control characters removed at both ends.
@@ -60,7 +83,8 @@ public:
     int run(std::FILE *out, std::FILE *errors, const Present &present) const;
 
 private:
-    std::optional<QString> readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports) const;
+    std::optional<QString> readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports,
+                                      QList<int> &groupSizes) const;
 
     QCommandLineOption countersOption_;
     QCommandLineOption fullTimeOption_;
@@ -69,11 +93,11 @@ private:
     QCommandLineOption jobsOption_;
     QCommandLineOption filesFromOption_;
 
+    ReportSource source_;
     QString counters_;
     bool fullTime_ = false;
     int jobs_ = 1;
     QString delimiter_;
     QString output_; // empty: standard output
-    QString filesFrom_; // empty: none
-    QStringList reports_;
+    QList<ReportGroup> groups_;
 };
