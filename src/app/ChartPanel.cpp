@@ -120,6 +120,12 @@ void ChartPanel::setValueAxisItems(const QStringList &counterNames)
         cbValueAxis->setCurrentIndex(0);
 }
 
+void ChartPanel::setValueAxisText(const QString &counterName)
+{
+    cbValueAxis->setEditText(counterName);
+    cbValueAxis->lineEdit()->setCursorPosition(0);
+}
+
 void ChartPanel::setValueAxis2Text(const QString &counterName)
 {
     cbValueAxis2->setEditText(counterName);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,6 +66,7 @@ DigestPanel::DigestPanel(GridTable &digest, GridTable &problems, QWidget *parent
     layout->setSpacing(0);
     layout->addWidget(buildTop());
     layout->addWidget(buildOptions());
+    layout->addWidget(buildCompareBar());
 
     spSplit = Controls::splitter(u"spSplit"_s, u"green"_s, this);
     spSplit->addWidget(buildClient(digest, problems));
@@ -88,6 +90,8 @@ void DigestPanel::announceControls()
     connect(cbStatistics, &QCheckBox::toggled, this, &DigestPanel::statisticsToggled);
     connect(btProblems, &QPushButton::toggled, this, &DigestPanel::showProblemsList);
     connect(paProblems, &ProblemsPanel::problemChosen, this, &DigestPanel::problemChosen);
+    connect(btBaseline, &QPushButton::clicked, this, &DigestPanel::baselineRequested);
+    connect(btCompare, &QPushButton::clicked, this, &DigestPanel::compareRequested);
     connect(sgSysmonDigest, &GridView::keyPressed, this, [this](int key) { emit digestKeyPressed(key); });
     connect(sgSysmonDigest, &GridView::keyReleased, this, &DigestPanel::digestKeyReleased);
     connect(sgSysmonDigest, &GridView::mousePressed, this, &DigestPanel::digestMousePressed);
@@ -132,7 +136,7 @@ QString DigestPanel::toText() const
 
 void DigestPanel::showProblemCount(int count)
 {
-    btProblems->setText(u"Pro&blems: %1"_s.arg(count));
+    btProblems->setText(u"Prob&lems: %1"_s.arg(count));
     btProblems->setStyleSheet(count > 0 ? u"QPushButton { color: #b00000; font-weight: bold; }"_s : QString());
 }
 
@@ -177,6 +181,8 @@ void DigestPanel::refuseWhileDigesting(BusyGuard &digestBusy)
     digestBusy.refuse(cbStatistics);
     digestBusy.refuse(edFrom);
     digestBusy.refuse(edTo);
+    digestBusy.refuse(btBaseline);
+    digestBusy.refuse(btCompare);
     digestBusy.freeze(sgSysmonDigest);
 }
 
@@ -201,7 +207,7 @@ QWidget *DigestPanel::buildOptions()
     QWidget *bar = Controls::bar(u"paDigestOptions"_s, this);
     edFrom = boundEdit(u"edFrom"_s, u"lbFrom"_s, u"&From:"_s, bar);
     edTo = boundEdit(u"edTo"_s, u"lbTo"_s, u"T&o:"_s, bar);
-    cbStatistics = Controls::checkBox(u"cbStatistics"_s, u"Statisti&cs"_s, false, bar);
+    cbStatistics = Controls::checkBox(u"cbStatistics"_s, u"&Statistics"_s, false, bar);
     cbStatistics->setToolTip(u"Show after \"Avg\" how each counter's figures spread over the reports: how many\n"
                              "there are (N), the smallest, the largest, the median, the 95th percentile\n"
                              "(nearest rank) and the mean weighted by the reports' sample intervals. Empty cells\n"
@@ -213,6 +219,26 @@ QWidget *DigestPanel::buildOptions()
                            "reports outside the time window. Double-click one to go to its report's column."_s);
     showProblemCount(0);
     Controls::barLayout(bar)->addStretch(1);
+    return bar;
+}
+
+// Choosing two periods to compare: select report columns, mark them, select others, compare. A bar
+// of its own, so the top bar keeps the window's width.
+QWidget *DigestPanel::buildCompareBar()
+{
+    QWidget *bar = Controls::bar(u"paCompareBar"_s, this);
+    btBaseline = Controls::button(u"btBaseline"_s, u"Mark &Baseline"_s, bar);
+    btBaseline->setToolTip(u"Mark the selected report columns as the baseline of a comparison"_s);
+    btCompare = Controls::button(u"btCompare"_s, u"&Compare"_s, bar);
+    btCompare->setToolTip(u"Compare the selected report columns with the baseline (all the others when only "
+                          u"baseline columns are selected)"_s);
+    QLabel *hint = Controls::label(u"lbCompareHint"_s,
+                                   u"Select a good period's report columns and mark the baseline; then select "
+                                   u"another period and compare."_s,
+                                   bar);
+    // A narrow window cuts the hint rather than growing for it.
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Controls::barLayout(bar)->setStretchFactor(hint, 1);
     return bar;
 }
 
@@ -250,6 +276,29 @@ QWidget *DigestPanel::buildClient(GridTable &digest, GridTable &problems)
     splProblems->setSizes({ 3 * problemsHeight, problemsHeight });
     paProblems->hide();
     return Controls::area(u"paClient"_s, splProblems);
+}
+
+QList<int> DigestPanel::selectedColumns() const
+{
+    QList<int> columns;
+    for (const QItemSelectionRange &range : sgSysmonDigest->selectionModel()->selection()) {
+        for (int column = range.left(); column <= range.right(); ++column) {
+            if (!columns.contains(column))
+                columns << column;
+        }
+    }
+    std::sort(columns.begin(), columns.end());
+    return columns;
+}
+
+void DigestPanel::openChart()
+{
+    int total = 0;
+    for (int size : spSplit->sizes())
+        total += size;
+    if (total <= collapsedChartHeight)
+        total = 10 * chartHeight;
+    spSplit->setSizes({ total - total / 2, total / 2 });
 }
 
 void DigestPanel::collapseChart()

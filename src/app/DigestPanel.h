@@ -16,7 +16,7 @@ class QSplitter;
 
 // Tab 2, "Digest Sysmon Counters" (`paDigest`): the digest run and its table, with the chart area
 // below it behind the splitter `spSplit`. A second bar under the described one holds what narrows
-// or widens a digest (the time window "From" and "To", "Statisti&cs") and the button that opens the
+// or widens a digest (the time window "From" and "To", "&Statistics") and the button that opens the
 // report problems of the last run under the table. The controls are the panel's own: commands read
 // what they need through it and hear its buttons through the signals.
 class DigestPanel : public QWidget
@@ -35,7 +35,7 @@ public:
     bool appendTicked() const; // "A&ppend"
     bool timeOnlyTicked() const; // "Ti&me Only"
     bool swapAxesTicked() const; // "S&wap Axes"
-    bool statisticsTicked() const; // "Statisti&cs"
+    bool statisticsTicked() const; // "&Statistics"
     // The time window's bounds as typed ("&From:", "T&o:").
     QString fromText() const;
     QString toText() const;
@@ -52,6 +52,11 @@ public:
     // Squeezes the chart area to one pixel so the digest table fills the panel; the user drags the
     // splitter up to open the chart.
     void collapseChart();
+    // Gives the chart area half the panel, for a chart the user asked for from elsewhere.
+    void openChart();
+
+    // The digest table's columns that the selection touches, left to right.
+    QList<int> selectedColumns() const;
 
     // A digest run, and Show File, would replace the report text under a parse, so both are
     // refused while the window is busy.
@@ -65,9 +70,11 @@ signals:
     void digestRequested(); // "St&art Parsing of Sysmon Files"
     void exportRequested(); // "&Export Data to CSV File"
     void deleteColumnRequested(); // the popup's "Delete Column"
-    void statisticsToggled(bool ticked); // "Statisti&cs"
+    void statisticsToggled(bool ticked); // "&Statistics"
     // A problem of the problems list was chosen: `row` of the problems table.
     void problemChosen(int row);
+    void baselineRequested(); // "Mark &Baseline"
+    void compareRequested(); // "&Compare"
 
     // The digest table's events. Key and mouse presses come before the grid moves its current
     // cell, releases after.
@@ -80,6 +87,7 @@ signals:
 private:
     QWidget *buildTop();
     QWidget *buildOptions();
+    QWidget *buildCompareBar();
     QWidget *buildClient(GridTable &digest, GridTable &problems);
     void announceControls();
     void showProblemsList(bool shown);
@@ -91,6 +99,8 @@ private:
     QPushButton *btExport;
     QCheckBox *cbSwapAxes;
     QLineEdit *edDelimiter;
+    QPushButton *btBaseline;
+    QPushButton *btCompare;
 
     QLineEdit *edFrom;
     QLineEdit *edTo;

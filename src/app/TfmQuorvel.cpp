@@ -2,6 +2,8 @@
 
 #include "BusyGuard.h"
 #include "ChartCommands.h"
+#include "ComparisonCommands.h"
+#include "ComparisonPanel.h"
 #include "CounterCommandNames.h"
 #include "CounterCommands.h"
 #include "DigestCommands.h"
@@ -15,6 +17,7 @@
 #include "WindowUi.h"
 
 #include "common/CommandGuard.h"
+#include "compare/ComparisonTableLayout.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
@@ -40,6 +43,7 @@ enum Tab {
     SetupCountersTab = 0,
     SysmonFilesTab = 1,
     DigestTab = 2,
+    ComparisonTab = 3,
 };
 
 // How often the status bar shows how far a parse has got.
@@ -54,6 +58,8 @@ QString helpText(int tab)
         return u"Please Choose Files to Work On {Add Files->Select}"_s;
     case DigestTab:
         return u"Start Digest Operation {Start Parsing->Display In Graph->Export}"_s;
+    case ComparisonTab:
+        return u"Compare Two Periods of the Digest {Mark Baseline->Compare->Sort->Export->Chart}"_s;
     default:
         return {};
     }
@@ -67,7 +73,8 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
     sgSysmonDigest(DigestTableLayout::fixedColumnCount),
-    sgProblems(ProblemList::columnCount)
+    sgProblems(ProblemList::columnCount),
+    sgPeriodComparison(ComparisonTableLayout::columnCount)
 {
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
@@ -77,6 +84,7 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonDigest.setObjectName(u"sgSysmonDigest"_s);
     sgProblems.setObjectName(u"sgProblems"_s);
     ProblemList::fill(sgProblems, {});
+    sgPeriodComparison.setObjectName(u"sgPeriodComparison"_s);
 
     sbStatus = new StatusPanels(this);
     setStatusBar(sbStatus);
@@ -117,9 +125,11 @@ void TfmQuorvel::buildTabs()
     paSetupCounters = new SetupCountersPanel(sgSysmonCounters, sgSysmonSections);
     paSysmonFiles = new SysmonFilesPanel(sgFiles);
     paDigest = new DigestPanel(sgSysmonDigest, sgProblems);
+    paCompare = new ComparisonPanel(sgPeriodComparison);
     tabControls->addTab(paSetupCounters, u"Select Sysmon Coun&ters"_s);
     tabControls->addTab(paSysmonFiles, u"Select Sysmon F&iles"_s);
     tabControls->addTab(paDigest, u"Di&gest Sysmon Counters"_s);
+    tabControls->addTab(paCompare, u"Compa&re Periods"_s);
     setCentralWidget(tabControls);
 
     // The report view lies over the tab pages, not over the tab bar, so the tabs stay usable.
@@ -151,6 +161,15 @@ void TfmQuorvel::wireCommands()
         .digestBusy = *digestBusy_,
     };
     digestCommands_ = new DigestCommands(digestWork, *paDigest, *paSetupCounters, *sbStatus, this);
+    const ComparisonCommands::Workspace comparisonWork {
+        .sgSysmonDigest = sgSysmonDigest,
+        .sgPeriodComparison = sgPeriodComparison,
+        .ui = ui(),
+        .counterFileEncoding = counterFileEncoding,
+        .showDigestTab = [this] { tabControls->setCurrentIndex(DigestTab); },
+        .showComparisonTab = [this] { tabControls->setCurrentIndex(ComparisonTab); },
+    };
+    comparisonCommands_ = new ComparisonCommands(comparisonWork, *paDigest, *paCompare, *chartCommands_, this);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters, &SetupCountersPanel::loadReportRequested, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters, &SetupCountersPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);
@@ -167,6 +186,7 @@ void TfmQuorvel::guardLongCommands()
     busy_ = std::make_unique<BusyGuard>(*this);
     paSetupCounters->refuseWhileBusy(*busy_);
     paDigest->refuseWhileBusy(*busy_);
+    paCompare->refuseWhileBusy(*busy_);
     digestBusy_ = std::make_unique<BusyGuard>(*this);
     // Adding files opens a dialog: refused during a parse too.
     paSysmonFiles->refuseWhileDigesting(*busy_);
@@ -243,6 +263,7 @@ void TfmQuorvel::FormActivate()
     CounterSet::reset(sgSysmonCounters);
     FileListLayout::reset(sgFiles);
     DigestTableLayout::reset(sgSysmonDigest);
+    ComparisonTableLayout::reset(sgPeriodComparison);
 
     if (tabControls->currentIndex() == SetupCountersTab)
         tabControlsChange();

@@ -14,6 +14,8 @@
 
 class BackgroundParse;
 class ChartCommands;
+class ComparisonCommands;
+class ComparisonPanel;
 class CounterCommands;
 class DigestCommands;
 class DigestPanel;
@@ -61,6 +63,8 @@ public:
     GridTable sgSysmonDigest;
     // The report problems of the last digest run, shown under the digest table.
     GridTable sgProblems;
+    // The comparison of two periods of the digest.
+    GridTable sgPeriodComparison;
     CategoryLists categoryLists;
 
 signals:
@@ -101,6 +105,7 @@ private:
     SetupCountersPanel *paSetupCounters = nullptr;
     SysmonFilesPanel *paSysmonFiles = nullptr;
     DigestPanel *paDigest = nullptr;
+    ComparisonPanel *paCompare = nullptr;
     ReportMemo *meSysmon = nullptr;
     StatusPanels *sbStatus = nullptr;
 
@@ -118,6 +123,7 @@ private:
     ChartCommands *chartCommands_ = nullptr;
     FileListCommands *fileListCommands_ = nullptr;
     DigestCommands *digestCommands_ = nullptr;
+    ComparisonCommands *comparisonCommands_ = nullptr;
 
     // "&Parse Sections" under way on a thread of its own, the window busy while it lasts, and
     // the clock that shows its progress.

@@ -40,6 +40,14 @@ QString fileOption(const QCommandLineParser &parser, const QCommandLineOption &o
     return value;
 }
 
+// "No report given: LIST lists none.", naming the group where a command takes several.
+QString noReportIn(const CliDigest::ReportGroup &group)
+{
+    const QString reports = group.name.isEmpty() ? QStringLiteral("report") : group.name % QStringLiteral(" report");
+    return QStringLiteral("No ") % reports % QStringLiteral(" given: ") % group.listFile %
+        QStringLiteral(" lists none.");
+}
+
 // --jobs: a whole number from 1; without it, one job per core.
 int jobsFrom(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
@@ -83,7 +91,7 @@ struct RunSettings
     bool timeOnly = true;
     int jobs = 1;
     bool statistics = false;
-    TimeWindow window;
+    TimeWindow window = TimeWindow();
     // Problems nobody asked for are not collected: an archive may give tens per report.
     bool listProblems = false;
 };
@@ -127,7 +135,7 @@ RunEnd digestReports(const QStringList &reports, const RunSettings &settings, co
         .timeOnly = settings.timeOnly,
         .window = settings.window,
         .listProblems = settings.listProblems,
-        // Reports may come through pipes and FIFOs ("<(zcat old.txt.gz)") or
+        // Reports may come through pipes and FIFOs ("<(ssh db1 cat sysmon.txt)") or
         // standard input.
         .load = [](const QString &path) { return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any); },
         .jobs = settings.jobs,
@@ -145,7 +153,7 @@ RunEnd digestReports(const QStringList &reports, const RunSettings &settings, co
 
 } // namespace
 
-CliDigest::CliDigest() :
+CliDigest::CliDigest(ReportSource source) :
     countersOption_(QStringLiteral("counters"), QStringLiteral("The counter set file whose counters are digested."),
                     QStringLiteral("SET")),
     fullTimeOption_(QStringLiteral("full-time"),
@@ -176,20 +184,29 @@ CliDigest::CliDigest() :
     problemsOption_(QStringLiteral("problems"),
                     QStringLiteral("Write the report problems to FILE, replacing it: a line per problem with the "
                                    "report, the kind, the counter and the detail, after a header line."),
-                    QStringLiteral("FILE"))
+                    QStringLiteral("FILE")),
+    source_(source)
 { }
 
 void CliDigest::describe(QCommandLineParser &parser) const
 {
+    if (source_ == ReportSource::Command) {
+        for (const QCommandLineOption *option : { &countersOption_, &delimiterOption_, &outputOption_, &jobsOption_ })
+            parser.addOption(*option);
+        return;
+    }
     for (const QCommandLineOption *option :
          { &countersOption_, &fullTimeOption_, &fromOption_, &toOption_, &delimiterOption_, &outputOption_,
            &problemsOption_, &filesFromOption_, &jobsOption_ })
         parser.addOption(*option);
-    parser.addPositionalArgument(
-        QStringLiteral("REPORT"),
-        QStringLiteral("The Sysmon reports, in digest order, as text or gzip-compressed; - reads "
-                       "standard input."),
-        QStringLiteral("REPORT..."));
+    parser.addPositionalArgument(QStringLiteral("REPORT"),
+                                 QStringLiteral("The Sysmon reports, in digest order; - reads standard input."),
+                                 QStringLiteral("REPORT..."));
+}
+
+QString CliDigest::fileOptionValue(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return fileOption(parser, option);
 }
 
 void CliDigest::take(const QCommandLineParser &parser)
@@ -198,17 +215,21 @@ void CliDigest::take(const QCommandLineParser &parser)
     if (counters_.isEmpty())
         throw Failure(QStringLiteral("No counter set given: --counters SET is needed."));
     output_ = fileOption(parser, outputOption_);
+    delimiter_ = parser.value(delimiterOption_);
+    jobs_ = jobsFrom(parser, jobsOption_);
+    if (source_ == ReportSource::Command)
+        return;
+    const ReportGroup group { .name = QString(),
+                              .reports = parser.positionalArguments(),
+                              .listFile = fileOption(parser, filesFromOption_) };
+    if (group.reports.isEmpty() && group.listFile.isEmpty())
+        throw Failure(QStringLiteral("No report given."));
+    groups_ = { group };
+    fullTime_ = parser.isSet(fullTimeOption_);
+    window_ = TimeWindow::fromTexts(parser.value(fromOption_), parser.value(toOption_));
     problems_ = fileOption(parser, problemsOption_);
     if (!problems_.isEmpty() && QFileInfo(problems_).absoluteFilePath() == QFileInfo(output_).absoluteFilePath())
         throw Failure(QStringLiteral("--problems and --output name the same file."));
-    filesFrom_ = fileOption(parser, filesFromOption_);
-    reports_ = parser.positionalArguments();
-    if (reports_.isEmpty() && filesFrom_.isEmpty())
-        throw Failure(QStringLiteral("No report given."));
-    fullTime_ = parser.isSet(fullTimeOption_);
-    jobs_ = jobsFrom(parser, jobsOption_);
-    delimiter_ = parser.value(delimiterOption_);
-    window_ = TimeWindow::fromTexts(parser.value(fromOption_), parser.value(toOption_));
 }
 
 QString CliDigest::delimiter() const
@@ -218,22 +239,28 @@ QString CliDigest::delimiter() const
 
 // Everything is read and checked before anything is written: a wrong input leaves the output as it
 // was.
-std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding,
-                                             QStringList &reports) const
+std::optional<QString> CliDigest::readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports,
+                                             QList<int> &groupSizes) const
 {
+    std::optional<QString> emptyGroup;
     const std::optional<QString> failure = CommandGuard::failureOf([&] {
         exportEncoding = TextFile::writeEncodingFor(
             CounterSetFile::loadPicked(counters, CliFiles::inputPath(counters_), FileKinds::Any));
-        reports = reports_;
-        if (!filesFrom_.isEmpty())
-            reports += FileListFile::read(CliFiles::inputPath(filesFrom_), FileKinds::Any);
-        const QStringList inputs = reports + QStringList { counters_, filesFrom_ };
+        QStringList inputs { counters_ };
+        for (const ReportGroup &group : groups_) {
+            QStringList groupReports = group.reports;
+            if (!group.listFile.isEmpty())
+                groupReports += FileListFile::read(CliFiles::inputPath(group.listFile), FileKinds::Any);
+            if (groupReports.isEmpty() && !emptyGroup)
+                emptyGroup = noReportIn(group);
+            reports += groupReports;
+            groupSizes << int(groupReports.size());
+            inputs += groupReports + QStringList { group.listFile };
+        }
         CliFiles::refuseOutputOverInputs(output_, inputs);
         CliFiles::refuseOutputOverInputs(problems_, inputs + QStringList { output_ });
     });
-    if (!failure && reports.isEmpty())
-        return QStringLiteral("No report given: ") % filesFrom_ % QStringLiteral(" lists none.");
-    return failure;
+    return failure ? failure : emptyGroup;
 }
 
 int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) const
@@ -242,7 +269,8 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
     GridTable counters(CounterSet::columnCount);
     TextEncoding exportEncoding = TextEncoding::Utf8;
     QStringList reports;
-    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports)) {
+    QList<int> groupSizes;
+    if (const std::optional<QString> inputFailure = readInputs(counters, exportEncoding, reports, groupSizes)) {
         console.complain(*inputFailure);
         return CliCommand::CannotRun;
     }
@@ -261,7 +289,7 @@ int CliDigest::run(std::FILE *out, std::FILE *errors, const Present &present) co
 
     std::optional<QString> presentFailure;
     const std::optional<QString> writeFailure = CommandGuard::failureOf([&] {
-        const Output output = present({ digest, end.counterNames, exportEncoding });
+        const Output output = present({ digest, end.counterNames, exportEncoding, groupSizes });
         presentFailure = output.failure;
         CliFiles::writeBytes(TextFile::encode(output.lines, output.encoding), output_, out);
         if (!problems_.isEmpty())

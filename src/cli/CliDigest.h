@@ -4,6 +4,7 @@
 #include "digest/TimeWindow.h"
 
 #include <QCommandLineOption>
+#include <QList>
 #include <QStringList>
 
 #include <cstdio>
@@ -29,6 +30,8 @@ public:
         QStringList counterNames;
         // The encoding the window would write an export in after reading this counter set.
         TextEncoding exportEncoding;
+        // How many reports each group holds, in order: their report columns follow one another.
+        QList<int> groupSizes;
     };
 
     // What the command makes of it.
@@ -43,16 +46,35 @@ public:
 
     using Present = std::function<Output(const Digested &)>;
 
-    CliDigest();
+    // Reports digested one after the other: those named, then those listed in `listFile`, one path
+    // per line. `name` says which reports they are where a command takes several groups ("baseline").
+    struct ReportGroup
+    {
+        QString name;
+        QStringList reports;
+        QString listFile; // empty: none
+    };
 
-    // Adds --counters, --full-time, --from, --to, --delimiter, --output, --problems, --files-from,
-    // --jobs and REPORT....
+    // Where the reports come from: the REPORT arguments and --files-from, or groups the command
+    // takes from options of its own (setReportGroups).
+    enum class ReportSource { Arguments, Command };
+
+    explicit CliDigest(ReportSource source = ReportSource::Arguments);
+
+    // Adds --counters, --delimiter, --output and --jobs, and with ReportSource::Arguments
+    // --full-time, --from, --to, --problems, --files-from and REPORT....
     void describe(QCommandLineParser &parser) const;
     // Throws Failure when the line lacks the counter set or every report, or names a time window
     // that does not read.
     void take(const QCommandLineParser &parser);
     // The run shows the statistics columns after "Avg".
     void setStatistics(bool shown) { statistics_ = shown; }
+    // The groups digested in order, for ReportSource::Command.
+    void setReportGroups(const QList<ReportGroup> &groups) { groups_ = groups; }
+
+    // The value of an option that names a file; throws Failure when it is set to nothing
+    // ("--output needs a file name.").
+    static QString fileOptionValue(const QCommandLineParser &parser, const QCommandLineOption &option);
 
     bool fullTime() const { return fullTime_; }
     // The delimiter as the exports take it: blanks and control characters removed at both ends.
@@ -66,7 +88,8 @@ public:
     int run(std::FILE *out, std::FILE *errors, const Present &present) const;
 
 private:
-    std::optional<QString> readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports) const;
+    std::optional<QString> readInputs(GridTable &counters, TextEncoding &exportEncoding, QStringList &reports,
+                                      QList<int> &groupSizes) const;
 
     QCommandLineOption countersOption_;
     QCommandLineOption fullTimeOption_;
@@ -78,14 +101,14 @@ private:
     QCommandLineOption toOption_;
     QCommandLineOption problemsOption_;
 
+    ReportSource source_;
     QString counters_;
     bool fullTime_ = false;
     int jobs_ = 1;
     QString delimiter_;
     QString output_; // empty: standard output
-    QString filesFrom_; // empty: none
     QString problems_; // empty: none
     TimeWindow window_;
     bool statistics_ = false;
-    QStringList reports_;
+    QList<ReportGroup> groups_;
 };

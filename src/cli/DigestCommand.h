@@ -8,7 +8,7 @@
 // `quorvel-cli digest --counters SET [--full-time] [--stats] [--from WHEN] [--to WHEN] [--swap-axes]
 // [--delimiter D] [--output FILE] [--problems FILE] [--files-from LIST] REPORT...`: the digest run of
 // the window over the reports in order, with the counter set read from SET, "Ti&me Only" ticked
-// unless --full-time and "Statisti&cs" ticked with --stats, then the bytes that "&Export Data to CSV
+// unless --full-time and "&Statistics" ticked with --stats, then the bytes that "&Export Data to CSV
 // File" would write: the same delimiter rule, the same encoding.
 class DigestCommand : public CliCommand
 {

@@ -2,18 +2,13 @@
 
 #include "common/NumberText.h"
 
-#include <cmath>
-
 namespace CountedValue {
 
 std::optional<double> of(QStringView cell)
 {
     if (cell == noValueMark)
         return std::nullopt;
-    const std::optional<double> value = NumberText::readReal(cell);
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
-    return value;
+    return NumberText::readReal(cell);
 }
 
 } // namespace CountedValue

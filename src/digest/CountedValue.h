@@ -12,8 +12,7 @@ namespace CountedValue {
 
 inline constexpr QStringView noValueMark = u"-1";
 
-// The cell's number, or nothing when the cell holds no figure. "INF" and "NAN" read as numbers but
-// are no figures a report prints; counting them would spoil every sum and order.
+// The cell's number, or nothing when the cell holds no figure.
 std::optional<double> of(QStringView cell);
 
 } // namespace CountedValue

@@ -7,6 +7,7 @@
 #include "grid/GridTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -176,7 +177,10 @@ void calculate(GridTable &digest)
         }
         figures.clear();
         for (std::size_t i = 0; i < reports.size(); ++i) {
-            if (const auto value = CountedValue::of(digest.cell(reports[i], row)))
+            // "INF" and "NAN" read as numbers but are no figures a report prints, and a NaN has
+            // no place in an order.
+            const auto value = CountedValue::of(digest.cell(reports[i], row));
+            if (value && std::isfinite(*value))
                 figures.add(*value, intervals[i]);
         }
         writer.write(row, figures);

@@ -2,11 +2,11 @@
 
 class GridTable;
 
-// "Statisti&cs": beside each counter's average, how its figures spread over the reports. The
+// "&Statistics": beside each counter's average, how its figures spread over the reports. The
 // columns "N", "Min", "Max", "Median", "P95" and "Wtd Mean" stand right after "Avg" while the box
-// is ticked; each counts only the report cells that hold a figure (CountedValue), so a report that
-// lacks the counter, or whose counter type names no figure ("-1"), is left out rather than counted
-// as 0 or -1.
+// is ticked; each counts only the report cells that hold a figure (CountedValue, and finite), so a
+// report that lacks the counter, or whose counter type names no figure ("-1"), is left out rather
+// than counted as 0 or -1.
 namespace DigestStatistics {
 
 // Adds the statistics columns right after the average column (after the fixed columns when there

@@ -23,7 +23,7 @@ enum ReportNote {
     SampleInterval,
 };
 
-// The statistics that "Statisti&cs" shows after "Avg", one column each, in this order.
+// The statistics that "&Statistics" shows after "Avg", one column each, in this order.
 enum class Statistic {
     N, // how many cells hold a figure
     Min,
@@ -36,9 +36,15 @@ enum class Statistic {
 inline constexpr TableHeader statisticsHeader { u"N", u"Min", u"Max", u"Median", u"P95", u"Wtd Mean" };
 inline constexpr int statisticCount = statisticsHeader.columnCount();
 
-// The note that marks a statistics column: the int of its Statistic. A mark, not the header text,
-// tells it from a report column, since a report's sample time may read anything.
-inline constexpr int StatisticNote = Qt::UserRole + 64;
+// The marks a column of the digest table may carry as notes besides a report's own, each under a
+// role of its own so that no mark is taken for another.
+enum ColumnMark {
+    // A statistics column: the int of its Statistic. A mark, not the header text, tells it from a
+    // report column, since a report's sample time may read anything.
+    StatisticNote = Qt::UserRole + 32,
+    // A report column of the baseline of a period comparison.
+    BaselineNote = Qt::UserRole + 64,
+};
 
 inline constexpr TableHeader header { QStringView(), u"Sysmon Counter", u"Type", u"Avg" };
 inline constexpr int fixedColumnCount = header.columnCount();

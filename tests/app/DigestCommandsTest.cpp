@@ -514,7 +514,7 @@ private slots:
         QCOMPARE(r.row(1).mid(2),
                  (QStringList { u"5.75"_s, u"2"_s, u"4"_s, u"7.5"_s, u"5.75"_s, u"7.5"_s, u"6.33333333333333"_s,
                                 u"7.5"_s, u"4.0"_s }));
-        QCOMPARE(r.button(u"btProblems"_s)->text(), u"Pro&blems: 6"_s);
+        QCOMPARE(r.button(u"btProblems"_s)->text(), u"Prob&lems: 6"_s);
 
         auto *list = r.control<QTableView>(u"sgProblems"_s);
         QVERIFY(!list->isVisible());

@@ -1,10 +1,12 @@
 // The statistics columns in a digest table that the user works on: they come and go after "Avg",
-// and every reader of the table (averages, Delete Column, the chart) still finds the report
-// columns, also when the user has dragged "Avg" elsewhere. What a run writes is checked end to end
+// and every reader of the table (averages, Delete Column, the chart, the period comparison) still
+// finds the report columns, also when "Avg" stands elsewhere. What a run writes is checked end to end
 // by the command line's golden cases (tests/data/digest-cli/statistics).
 #include "digest/DigestStatistics.h"
 #include "ScriptedUi.h"
 #include "chart/ComparisonChart.h"
+#include "compare/PeriodChoice.h"
+#include "compare/ReportColumns.h"
 #include "digest/DigestAverages.h"
 #include "digest/DigestEditing.h"
 #include "digest/DigestTableLayout.h"
@@ -53,9 +55,13 @@ TEST(DigestStatistics, ComeAndGoAfterAvgWhileEveryReaderKeepsToTheReportColumns)
     GridTable digest(1);
     fillThreeReports(digest);
     ScriptedUi ui;
+    // A report marked as a comparison's baseline stays a report.
+    ASSERT_TRUE(PeriodChoice::markBaseline(digest, { 4 }, ui));
     DigestStatistics::setShown(digest, true);
     DigestStatistics::setShown(digest, true); // already shown: nothing more
     DigestAverages::calculate(digest, ui);
+    EXPECT_EQ(ReportColumns::all(digest), QList<int>({ 10, 11, 12 }));
+    EXPECT_EQ(PeriodChoice::baseline(digest), QList<int> { 10 });
     EXPECT_EQ(row(digest, 0),
               QStringList({ u"Sysmon Counter"_s, u"Type"_s, u"Avg"_s, u"N"_s, u"Min"_s, u"Max"_s, u"Median"_s, u"P95"_s,
                             u"Wtd Mean"_s, u" 10:00:00"_s, u" 10:10:00"_s, u" 10:20:00"_s }));
