@@ -184,6 +184,22 @@ private:
     GridTable &digest_;
 };
 
+// The digest table rebuilt from `counters`, with a column per report of the corpus digested on
+// `jobs` threads (one per core for 0); the averages are the caller's.
+void digestInto(GridTable &digest, const GridTable &counters, const Corpus &corpus, int jobs, bool statistics)
+{
+    DigestReset::fromCounterSet(digest, counters);
+    DigestStatistics::setShown(digest, statistics);
+    ColumnAdder adder(digest);
+    DigestRun({ .rows = DigestRows::of(digest),
+                .paths = corpus.reports,
+                .timeOnly = true,
+                .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
+                .jobs = jobs,
+                .handOverParses = false })
+        .run(adder);
+}
+
 // quorvel-cli digest in one process: the counter set read, the run on `jobs` threads, the averages,
 // the export written.
 // `statistics`: as quorvel-cli digest --stats.
@@ -196,16 +212,7 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
         GridTable counters(CounterSet::columnCount);
         const TextEncoding encoding = TextFile::writeEncodingFor(CounterSetFile::load(counters, countersPath));
         GridTable digest(DigestTableLayout::fixedColumnCount);
-        DigestReset::fromCounterSet(digest, counters);
-        DigestStatistics::setShown(digest, statistics);
-        ColumnAdder adder(digest);
-        DigestRun({ .rows = DigestRows::of(digest),
-                    .paths = corpus.reports,
-                    .timeOnly = true,
-                    .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
-                    .jobs = jobs,
-                    .handOverParses = false })
-            .run(adder);
+        digestInto(digest, counters, corpus, jobs, statistics);
         HeadlessUi ui;
         DigestAverages::calculate(digest, ui);
         TextFile::write(output.filePath(QStringLiteral("digest.csv")),
@@ -225,16 +232,7 @@ void averagesAfterDigest(benchmark::State &state, const Corpus &corpus, const QS
     GridTable counters(CounterSet::columnCount);
     CounterSetFile::load(counters, countersPath);
     GridTable digest(DigestTableLayout::fixedColumnCount);
-    DigestReset::fromCounterSet(digest, counters);
-    DigestStatistics::setShown(digest, statistics);
-    ColumnAdder adder(digest);
-    DigestRun({ .rows = DigestRows::of(digest),
-                .paths = corpus.reports,
-                .timeOnly = true,
-                .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
-                .jobs = 0,
-                .handOverParses = false })
-        .run(adder);
+    digestInto(digest, counters, corpus, 0, statistics);
     HeadlessUi ui;
     for (auto _ : state)
         DigestAverages::calculate(digest, ui);
