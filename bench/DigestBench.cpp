@@ -1,6 +1,8 @@
 // How fast a digest runs over a folder of reports: loading and parsing the reports alone, the
-// digest headless as quorvel-cli digest runs it (counter set read, export written), and the digest
-// through the program's main window with the longest time its event loop went without a turn.
+// digest headless as quorvel-cli digest runs it (counter set read, export written), each on one
+// thread and on one per core, with the statistics columns too, the averages alone and with the
+// statistics, and the digest through the program's main window with the longest time its event
+// loop went without a turn.
 //
 // The reports are the complete real ones, each written many times with its own sampling start and
 // a few spinlock lines added; the counter sets take 50 and 500 counters from across a report's
@@ -13,6 +15,8 @@
 // reports.txt (all of them) and reports-10.txt (the first ten), for timing quorvel-cli digest as a
 // whole process.
 #include "BenchDialogs.h"
+#include "ClickAndWait.h"
+#include "DigestCommands.h"
 #include "HeadlessUi.h"
 #include "LargeReport.h"
 #include "TfmQuorvel.h"
@@ -21,8 +25,13 @@
 #include "common/TextFile.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
+#include "digest/DigestAverages.h"
+#include "digest/DigestColumn.h"
 #include "digest/DigestExport.h"
+#include "digest/DigestReset.h"
+#include "digest/DigestRows.h"
 #include "digest/DigestRun.h"
+#include "digest/DigestStatistics.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/FileList.h"
 #include "grid/GridTable.h"
@@ -42,8 +51,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -121,9 +133,7 @@ struct Corpus
 
         GridTable sections(SectionTableLayout::columnCount);
         CategoryLists lists;
-        HeadlessUi ui;
-        bool abortFlag = false;
-        ReportParser(sections, lists, ui, abortFlag).run(ReportLoader::load(reports.first()));
+        ReportParser(sections, lists).run(ReportLoader::load(reports.first()));
         counters50 = writeCounters(sections, 50, dir.filePath(QStringLiteral("counters-50.ini")));
         counters500 = writeCounters(sections, 500, dir.filePath(QStringLiteral("counters-500.ini")));
     }
@@ -144,23 +154,57 @@ void countReports(benchmark::State &state, const Corpus &corpus)
         benchmark::Counter(double(corpus.reports.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-// What a digest costs at the least: every report read and parsed once.
-void loadAndParse(benchmark::State &state, const Corpus &corpus)
+// What a digest costs at the least: every report read and parsed once, on `jobs` threads.
+void loadAndParse(benchmark::State &state, const Corpus &corpus, int jobs)
 {
-    GridTable sections(SectionTableLayout::columnCount);
-    CategoryLists lists;
-    HeadlessUi ui;
-    bool abortFlag = false;
     for (auto _ : state) {
-        for (const QString &path : corpus.reports)
-            ReportParser(sections, lists, ui, abortFlag).run(ReportLoader::load(path));
-        benchmark::DoNotOptimize(sections.rows());
+        std::atomic<int> next = 0;
+        std::vector<std::jthread> threads;
+        for (int i = 0; i < jobs; ++i) {
+            threads.emplace_back([&] {
+                GridTable sections(SectionTableLayout::columnCount);
+                CategoryLists lists;
+                for (int index = next++; index < corpus.reports.size(); index = next++)
+                    ReportParser(sections, lists).run(ReportLoader::load(corpus.reports[index]));
+            });
+        }
     }
     countReports(state, corpus);
+    state.counters["jobs"] = jobs;
 }
 
-// quorvel-cli digest in one process: the counter set read, the run, the export written.
-void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString &countersPath)
+// Adds each report's column as the run hands it over.
+class ColumnAdder : public DigestRun::Observer
+{
+public:
+    explicit ColumnAdder(GridTable &digest) : digest_(digest) { }
+    void reportDigested(int, DigestedReport &&report) override { DigestColumn::append(digest_, report); }
+
+private:
+    GridTable &digest_;
+};
+
+// The digest table rebuilt from `counters`, with a column per report of the corpus digested on
+// `jobs` threads (one per core for 0); the averages are the caller's.
+void digestInto(GridTable &digest, const GridTable &counters, const Corpus &corpus, int jobs, bool statistics)
+{
+    DigestReset::fromCounterSet(digest, counters);
+    DigestStatistics::setShown(digest, statistics);
+    ColumnAdder adder(digest);
+    DigestRun({ .rows = DigestRows::of(digest),
+                .paths = corpus.reports,
+                .timeOnly = true,
+                .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
+                .jobs = jobs,
+                .handOverParses = false })
+        .run(adder);
+}
+
+// quorvel-cli digest in one process: the counter set read, the run on `jobs` threads, the averages,
+// the export written.
+// `statistics`: as quorvel-cli digest --stats.
+void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString &countersPath, int jobs,
+                    bool statistics = false)
 {
     QTemporaryDir output;
     int columns = 0;
@@ -168,21 +212,31 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
         GridTable counters(CounterSet::columnCount);
         const TextEncoding encoding = TextFile::writeEncodingFor(CounterSetFile::load(counters, countersPath));
         GridTable digest(DigestTableLayout::fixedColumnCount);
-        GridTable sections(SectionTableLayout::columnCount);
-        CategoryLists lists;
+        digestInto(digest, counters, corpus, jobs, statistics);
         HeadlessUi ui;
-        bool abortFlag = false;
-        DigestRun::Hooks hooks;
-        hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
-            return ReportLoader::load(path, FileKinds::Any, &pacer);
-        };
-        DigestRun({ digest, counters, sections, lists }, ui, abortFlag, std::move(hooks)).run(corpus.reports, {});
+        DigestAverages::calculate(digest, ui);
         TextFile::write(output.filePath(QStringLiteral("digest.csv")),
                         DigestExport::lines(digest, false, QStringLiteral(",")), encoding);
         columns = digest.columns();
     }
     countReports(state, corpus);
     state.counters["columns"] = columns;
+    state.counters["jobs"] = jobs;
+}
+
+// What the end of a digest of the corpus costs: the averages, and with `statistics` the statistics
+// columns with them, computed again over the finished table (as Delete Column does). The
+// difference is all that the statistics add to a digest.
+void averagesAfterDigest(benchmark::State &state, const Corpus &corpus, const QString &countersPath, bool statistics)
+{
+    GridTable counters(CounterSet::columnCount);
+    CounterSetFile::load(counters, countersPath);
+    GridTable digest(DigestTableLayout::fixedColumnCount);
+    digestInto(digest, counters, corpus, 0, statistics);
+    HeadlessUi ui;
+    for (auto _ : state)
+        DigestAverages::calculate(digest, ui);
+    state.counters["columns"] = digest.columns();
 }
 
 // The same digest through the main window, started from its button on the digest tab, with the
@@ -197,10 +251,11 @@ void digestThroughMainWindow(benchmark::State &state, const Corpus &corpus, cons
     window.findChild<QTabWidget *>(QStringLiteral("tabControls"))->setCurrentIndex(2);
     QCoreApplication::processEvents();
     auto *digestButton = window.findChild<QPushButton *>(QStringLiteral("btDigest"));
+    auto *digestCommands = window.findChild<DigestCommands *>();
 
     TurnWatch turns;
     for (auto _ : state) {
-        turns.watch([digestButton] { digestButton->click(); });
+        turns.watch([&] { clickAndWait(digestButton, digestCommands, &DigestCommands::digestFinished); });
         QCoreApplication::processEvents(); // the window shows the finished table
     }
     if (window.statusText(1) != u"Digest Done.")
@@ -232,11 +287,23 @@ void registerBenchmarks(const Corpus &corpus)
         benchmark::RegisterBenchmark(name.c_str(), run)->Unit(benchmark::kMillisecond)->UseRealTime();
     };
     const std::string reports = std::to_string(corpus.reports.size());
-    add("LoadAndParse/" + reports, [&corpus](benchmark::State &state) { loadAndParse(state, corpus); });
-    add("DigestHeadless/" + reports + "x50",
-        [&corpus](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters50); });
-    add("DigestHeadless/" + reports + "x500",
-        [&corpus](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters500); });
+    const int cores = DigestRun::defaultJobs();
+    for (const int jobs : { 1, cores }) {
+        const std::string suffix = "/jobs:" + std::to_string(jobs);
+        add("LoadAndParse/" + reports + suffix,
+            [&corpus, jobs](benchmark::State &state) { loadAndParse(state, corpus, jobs); });
+        add("DigestHeadless/" + reports + "x50" + suffix,
+            [&corpus, jobs](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters50, jobs); });
+        add("DigestHeadless/" + reports + "x500" + suffix,
+            [&corpus, jobs](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters500, jobs); });
+        add("DigestHeadless/" + reports + "x500/statistics" + suffix, [&corpus, jobs](benchmark::State &state) {
+            digestHeadless(state, corpus, corpus.counters500, jobs, true);
+        });
+    }
+    add("Averages/" + reports + "x500",
+        [&corpus](benchmark::State &state) { averagesAfterDigest(state, corpus, corpus.counters500, false); });
+    add("Averages/" + reports + "x500/statistics",
+        [&corpus](benchmark::State &state) { averagesAfterDigest(state, corpus, corpus.counters500, true); });
     add("DigestMainWindow/" + reports + "x500",
         [&corpus](benchmark::State &state) { digestThroughMainWindow(state, corpus, corpus.counters500); });
 }

@@ -8,7 +8,6 @@ class HeadlessUi : public Ui
 {
 public:
     void setStatus(StatusPanel, const QString &) override { }
-    void pumpEvents() override { }
     void error(const QString &text) override { qFatal("failed: %s", qPrintable(text)); }
     void info(const QString &) override { }
     bool confirm(const QString &) override { return true; }

@@ -22,23 +22,15 @@ public:
     QStringList questions;
     QList<std::optional<QString>> openPresets;
     QStringList savePresets;
-    int pumps = 0;
 
     QList<bool> confirmAnswers;
     QList<QStringList> openAnswers;
     QStringList saveAnswers;
-    std::function<void()> onPump; // e.g. a test pressing Esc in the middle of a parse
 
     void setStatus(StatusPanel panel, const QString &text) override
     {
         status[int(panel)] = text;
         statusLog.append({ int(panel), text });
-    }
-    void pumpEvents() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump();
     }
     void error(const QString &text) override { errors << text; }
     void info(const QString &text) override { infos << text; }

@@ -9,6 +9,8 @@ packages=(
     build-essential cmake
     # find_package(Qt6 COMPONENTS Core Widgets Test): qt6-base-dev holds their CMake packages.
     qt6-base-dev
+    # find_package(ZLIB): gzip-compressed reports are read with zlib.
+    zlib1g-dev
     # find_package(Qt6 COMPONENTS Charts): the chart library, and the Qt6OpenGL CMake package that
     # Qt6Charts loads as a dependency (qt6-charts-dev only recommends it). libgl-dev: Qt6Gui's
     # WrapOpenGL looks for the OpenGL headers and library.

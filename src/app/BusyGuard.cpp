@@ -10,6 +10,11 @@ void BusyGuard::refuse(QWidget *control)
     refused_ << control;
 }
 
+void BusyGuard::refuse(QAction *item)
+{
+    refusedItems_ << item;
+}
+
 void BusyGuard::freeze(GridView *grid)
 {
     frozen_ << grid;
@@ -24,6 +29,12 @@ void BusyGuard::enter()
         if (control && control->isEnabled()) {
             control->setEnabled(false);
             disabled_ << control;
+        }
+    }
+    for (const QPointer<QAction> &item : std::as_const(refusedItems_)) {
+        if (item && item->isEnabled()) {
+            item->setEnabled(false);
+            disabledItems_ << item;
         }
     }
     if (focused && !focused->isEnabled()) {
@@ -49,6 +60,11 @@ void BusyGuard::leave()
             control->setEnabled(true);
     }
     disabled_.clear();
+    for (const QPointer<QAction> &item : std::as_const(disabledItems_)) {
+        if (item)
+            item->setEnabled(true);
+    }
+    disabledItems_.clear();
     if (focusBefore_ && window_.focusWidget() == focusWhileBusy_)
         focusBefore_->setFocus(Qt::OtherFocusReason);
     focusBefore_.clear();

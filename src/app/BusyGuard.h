@@ -1,17 +1,18 @@
 #pragma once
 
+#include <QAction>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
 class GridView;
 
-// While a long command (a parse, a digest run) hands control back to the window, the commands that
-// would change what it works on must not start: they would swap the report text or rebuild the
-// section table under it, or start a second parse inside the first. The guard greys those controls
-// out for as long as the command runs, so the user sees at once what is not available now, and
-// stops in-place editing and dragging in the grids the command writes. Everything else (Esc, the tab bar, the
-// other controls) stays live.
+// While a long command (a parse, a digest run) works on its own threads, the commands that would
+// change or read what it works on, or open a dialog on top of it, must not start: they would swap
+// the report text or rebuild the section table under it, or export a half-built table. The guard
+// greys those controls out for as long as the command runs, so the user sees at once what is not
+// available now, and stops in-place editing and dragging in the grids the command writes.
+// Everything else (Esc, the tab bar, the other controls) stays live.
 class BusyGuard
 {
 public:
@@ -19,6 +20,8 @@ public:
 
     // A control whose command is refused while the window is busy.
     void refuse(QWidget *control);
+    // A menu item likewise.
+    void refuse(QAction *item);
     // A grid the user may not edit in place, nor drag rows or columns of, while the window is busy.
     void freeze(GridView *grid);
 
@@ -44,6 +47,8 @@ private:
 
     QWidget &window_;
     QList<QPointer<QWidget>> refused_;
+    QList<QPointer<QAction>> refusedItems_;
+    QList<QPointer<QAction>> disabledItems_;
     QList<QPointer<GridView>> frozen_;
     // The controls this guard disabled; only these are enabled again.
     QList<QPointer<QWidget>> disabled_;

@@ -74,5 +74,6 @@ void ChartCommands::miSaveChartClick()
         if (path.isEmpty())
             return;
         writePng(digestPanel_.chartPanel().chart().picture(), path);
+        ui_.setStatus(StatusPanel::Messages, u"Chart saved to "_s % path);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class BusyGuard;
 class MonitoringChart;
 class QCheckBox;
 class QComboBox;
@@ -23,6 +24,8 @@ public:
     // Both value-axis lists emptied (items and text), then given `counterNames` in order; the first
     // item of "Y Ax.1" is selected.
     void setValueAxisItems(const QStringList &counterNames);
+    // "Y Ax.1" takes a counter charted from the period comparison.
+    void setValueAxisText(const QString &counterName);
     // "Y Ax.2" follows the digest table's current row.
     void setValueAxis2Text(const QString &counterName);
 
@@ -31,6 +34,9 @@ public:
     QString ratioText() const;
     void setRatioText(const QString &text);
     bool setRatio() const;
+
+    // "&Display" and "Save Chart as PNG..." read the digest table: refused while it is being built.
+    void refuseWhileBusy(BusyGuard &busy);
 
 signals:
     void displayRequested(); // "&Display"

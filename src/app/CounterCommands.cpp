@@ -104,7 +104,7 @@ void CounterCommands::btLoadCountersClick()
 
 void CounterCommands::btSearchClick()
 {
-    CounterFinder::findNext(work_.sgSysmonSections, panel_.searchText(), work_.ui, work_.bAbort);
+    CounterFinder::findNext(work_.sgSysmonSections, panel_.searchText(), work_.ui);
     panel_.revealCurrentSection();
 }
 

@@ -26,7 +26,6 @@ public:
         GridTable &sgSysmonCounters;
         const CategoryLists &categoryLists;
         Ui &ui;
-        bool &bAbort;
         // The encoding the last counter set file read was found in: every file the commands write
         // follows it, so a counter set file saved with a byte-order mark is written back the same way.
         TextEncoding &counterFileEncoding;

@@ -1,6 +1,5 @@
 #include "DigestCommands.h"
 
-#include "BusyGuard.h"
 #include "ChartPanel.h"
 #include "DigestPanel.h"
 #include "SetupCountersPanel.h"
@@ -9,10 +8,17 @@
 #include "common/CommandGuard.h"
 #include "common/TextFile.h"
 #include "common/Ui.h"
+#include "digest/DigestAverages.h"
+#include "digest/DigestColumn.h"
 #include "digest/DigestEditing.h"
 #include "digest/DigestExport.h"
+#include "digest/DigestReset.h"
+#include "digest/DigestRows.h"
 #include "digest/DigestRun.h"
+#include "digest/DigestStatistics.h"
 #include "digest/FileList.h"
+#include "digest/ProblemList.h"
+#include "digest/TimeWindow.h"
 #include "grid/GridTable.h"
 #include "report/ReportLoader.h"
 
@@ -27,18 +33,8 @@ QString minutesAndSeconds(qint64 milliseconds)
     return u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The progress bar goes however the run ends.
-class ProgressShown
-{
-public:
-    explicit ProgressShown(StatusPanels &status) : status_(status) { }
-    ~ProgressShown() { status_.hideProgress(); }
-    ProgressShown(const ProgressShown &) = delete;
-    ProgressShown &operator=(const ProgressShown &) = delete;
-
-private:
-    StatusPanels &status_;
-};
+// How often, at most, the digest table's views are told of the columns added.
+constexpr int tableRefreshMs = 500;
 
 } // namespace
 
@@ -54,56 +50,165 @@ DigestCommands::DigestCommands(const Workspace &workspace, DigestPanel &panel, S
     connect(&panel, &DigestPanel::digestMousePressed, this, &DigestCommands::sgSysmonDigestMouseDown);
     connect(&panel, &DigestPanel::digestMouseReleased, this, &DigestCommands::sgSysmonDigestMouseUp);
     connect(&panel, &DigestPanel::digestMouseEntered, this, &DigestCommands::sgSysmonDigestMouseEnter);
+    connect(&panel, &DigestPanel::statisticsToggled, this, &DigestCommands::cbStatisticsClick);
+    connect(&panel, &DigestPanel::problemChosen, this, &DigestCommands::sgProblemsDblClick);
+    // A listed FIFO would never end: the window reads regular files only.
+    load_ = [](const QString &path) {
+        return ReportLoader::load(path, FileKinds::RegularOnly);
+    };
+    showColumns_.setInterval(tableRefreshMs);
+    connect(&showColumns_, &QTimer::timeout, this, [this] { work_.sgSysmonDigest.publish(); });
 }
 
-bool DigestCommands::digesting() const
-{
-    return work_.digestBusy.busy();
-}
+// A run still going when the window goes is abandoned: nothing of it reaches the window again.
+DigestCommands::~DigestCommands() = default;
 
 void DigestCommands::btDigestClick()
 {
-    bool started = false;
+    if (digesting())
+        return;
     CommandGuard::run(work_.ui, u"btDigestClick"_s, [&] {
-        if (!DigestRun::mayStart(work_.sgFiles, work_.ui))
-            return;
-        started = true;
-        runDigest();
+        // A window that does not read is refused before the question, not after the user said Yes.
+        const TimeWindow window = TimeWindow::fromTexts(panel_.fromText(), panel_.toText());
+        if (DigestRun::mayStart(work_.sgFiles, work_.ui))
+            startDigest(window);
     });
-    // However the run ended, the first tab's category boxes offer what the section table holds.
-    if (started)
-        setupPanel_.setCategoryItems(work_.categoryLists);
 }
 
-void DigestCommands::runDigest()
+// Without Append the table is rebuilt from the counter set first; then the run starts on its own
+// threads with the rows as they stand, which the window keeps from changing until it ends.
+void DigestCommands::startDigest(const TimeWindow &window)
 {
-    const BusyGuard::Scope busy(work_.busy);
-    const BusyGuard::Scope digesting(work_.digestBusy);
-    const ProgressShown progress(status_);
-    const QStringList paths = FileList::paths(work_.sgFiles);
+    busyScope_.emplace(work_.busy);
+    digestingScope_.emplace(work_.digestBusy);
+    GridTable &digest = work_.sgSysmonDigest;
+    if (!panel_.appendTicked())
+        panel_.chartPanel().setValueAxisItems(DigestReset::fromCounterSet(digest, work_.sgSysmonCounters));
+    DigestStatistics::setShown(digest, panel_.statisticsTicked());
+    problems_ = RunProblems();
+    showProblems({});
+    paths_ = FileList::paths(work_.sgFiles);
+    added_ = 0;
     runClock_.start();
-    showProgress(0, int(paths.size()));
+    showProgress(0, int(paths_.size()));
+    batch_.emplace(digest);
+    showColumns_.start();
+    DigestRun::Input input { .rows = DigestRows::of(digest),
+                             .paths = paths_,
+                             .timeOnly = panel_.timeOnlyTicked(),
+                             .window = window,
+                             .listProblems = true,
+                             .load = load_,
+                             .jobs = jobs_,
+                             .handOverParses = true };
+    run_ = std::make_unique<BackgroundDigest>(std::move(input), [this] {
+        QMetaObject::invokeMethod(this, &DigestCommands::takeArrivals, Qt::QueuedConnection);
+    });
+}
 
-    DigestRun::Hooks hooks;
-    // A listed FIFO would hold the window for ever: only regular files are read.
-    hooks.loadReport = [](const QString &path, WorkPacer &pacer) {
-        return ReportLoader::load(path, FileKinds::RegularOnly, &pacer);
-    };
-    hooks.reportLoaded = work_.replaceReportText;
-    hooks.rowsReset = [this](const QStringList &names) {
-        panel_.chartPanel().setValueAxisItems(names);
-    };
-    // The parse reports its own failure, as "&Parse Sections" does, and the run goes on.
-    hooks.parseFailed = [this](const QString &, const QString &message) {
-        work_.ui.error(CommandGuard::errorText(u"DivideIntoSubs"_s, message));
-    };
-    hooks.reportDone = [this](int done, int total) {
-        showProgress(done, total);
-    };
-    const DigestRun::Tables tables { work_.sgSysmonDigest, work_.sgSysmonCounters, work_.sgSysmonSections,
-                                     work_.categoryLists };
-    DigestRun(tables, work_.ui, work_.bAbort, std::move(hooks), pumpIntervalMs_)
-        .run(paths, { .append = panel_.appendTicked(), .timeOnly = panel_.timeOnlyTicked() });
+// The run has handed something over. A parse failure's error box waits for its turn in list
+// order; while one is open, what arrives waits too, and is taken when the box closes.
+void DigestCommands::takeArrivals()
+{
+    if (takingArrivals_ || !run_)
+        return;
+    takingArrivals_ = true;
+    while (run_ && takeOnce() && addColumns()) { }
+    takingArrivals_ = false;
+    if (run_ && arrived_.empty() && end_)
+        finishDigest(*end_);
+}
+
+// False when nothing new had arrived.
+bool DigestCommands::takeOnce()
+{
+    BackgroundDigest::Arrivals arrivals = run_->take();
+    if (arrivals.latestParse)
+        latestParse_ = std::move(arrivals.latestParse);
+    if (arrivals.end)
+        end_ = arrivals.end;
+    for (DigestedReport &report : arrivals.reports)
+        arrived_.push_back(std::move(report));
+    return !arrivals.reports.empty() || arrivals.end;
+}
+
+// Adds the columns of the reports that have arrived, in order. True when an error box was shown on
+// the way: more may have arrived meanwhile.
+bool DigestCommands::addColumns()
+{
+    bool boxShown = false;
+    while (run_ && !arrived_.empty()) {
+        const DigestedReport report = std::move(arrived_.front());
+        arrived_.pop_front();
+        addColumn(report);
+        // The parse reports its own failure, as "&Parse Sections" does, and the run goes on. A
+        // report outside the time window is left out whatever its parse.
+        if (report.parseFailure && !report.outsideTimeWindow) {
+            work_.ui.error(CommandGuard::errorText(u"DivideIntoSubs"_s, *report.parseFailure));
+            boxShown = true;
+        }
+    }
+    return boxShown;
+}
+
+void DigestCommands::addColumn(const DigestedReport &report)
+{
+    work_.ui.setStatus(StatusPanel::Messages, DigestRun::loadedStatus(report.path));
+    DigestColumn::append(work_.sgSysmonDigest, report);
+    problems_.add(report.facts);
+    ++added_;
+    work_.ui.setStatus(StatusPanel::Files, u"Parsed %1 out of %2 files..."_s.arg(added_).arg(paths_.size()));
+    showProgress(added_, int(paths_.size()));
+}
+
+void DigestCommands::cancelDigest()
+{
+    if (!run_)
+        return;
+    run_->abandon();
+    takeOnce();
+    while (!arrived_.empty()) {
+        addColumn(arrived_.front());
+        arrived_.pop_front();
+    }
+    // The report the run was working on gets its column, empty, as a run stopped inside a parse
+    // always has left it.
+    if (added_ < paths_.size())
+        DigestColumn::appendEmpty(work_.sgSysmonDigest, paths_[added_]);
+    finishDigest({ .end = DigestRun::End::Cancelled, .failure = QString(), .delivered = added_ });
+}
+
+// The averages cover the columns there are, however the run ended; the first tab takes the last
+// report whose column was added. `result` is a copy: the run's end it is often given is reset
+// right here, before its failure is shown.
+void DigestCommands::finishDigest(DigestRun::Result result)
+{
+    run_.reset();
+    end_.reset();
+    showColumns_.stop();
+    batch_.reset();
+    CommandGuard::run(work_.ui, u"CalculateAverages"_s,
+                      [this] { DigestAverages::calculate(work_.sgSysmonDigest, work_.ui); });
+    showProblems(problems_.list());
+    if (result.end == DigestRun::End::Done)
+        work_.ui.setStatus(StatusPanel::Messages, u"Digest Done."_s);
+    std::optional<ParseResult> parse = std::exchange(latestParse_, std::nullopt);
+    if (parse)
+        showOnFirstTab(*parse);
+    status_.hideProgress();
+    digestingScope_.reset();
+    busyScope_.reset();
+    if (result.end == DigestRun::End::Unreadable)
+        work_.ui.error(CommandGuard::errorText(u"btDigestClick"_s, result.failure));
+    emit digestFinished();
+}
+
+void DigestCommands::showOnFirstTab(ParseResult &parse)
+{
+    CommandGuard::run(work_.ui, u"btDigestClick"_s, [&] { work_.replaceReportText(parse.report); });
+    work_.sgSysmonSections.takeCells(*parse.sections);
+    work_.categoryLists = std::move(parse.lists);
+    setupPanel_.setCategoryItems(work_.categoryLists);
 }
 
 // The time left is the time so far, shared out evenly over the reports done. The text is short
@@ -164,6 +269,39 @@ void DigestCommands::sgSysmonDigestMouseUp()
 void DigestCommands::sgSysmonDigestMouseEnter()
 {
     CommandGuard::run(work_.ui, u"sgSysmonDigestMouseEnter"_s, [this] { followCurrentRow(); });
+}
+
+void DigestCommands::showProblems(const std::vector<ReportProblem> &problems)
+{
+    ProblemList::fill(work_.sgProblems, problems);
+    panel_.showProblemCount(int(problems.size()));
+}
+
+void DigestCommands::cbStatisticsClick(bool ticked)
+{
+    if (digesting())
+        return;
+    CommandGuard::run(work_.ui, u"cbStatisticsClick"_s, [&] {
+        DigestStatistics::setShown(work_.sgSysmonDigest, ticked);
+        DigestStatistics::calculate(work_.sgSysmonDigest);
+    });
+}
+
+void DigestCommands::sgProblemsDblClick(int row)
+{
+    CommandGuard::run(work_.ui, u"sgProblemsDblClick"_s, [&] {
+        const GridTable &problems = work_.sgProblems;
+        GridTable &digest = work_.sgSysmonDigest;
+        const ProblemList::Place place = ProblemList::placeOf(digest, problems.cell(ProblemList::Report, row).toString(),
+                                                              problems.cell(ProblemList::Counter, row).toString());
+        if (!place.column) {
+            work_.ui.setStatus(StatusPanel::Messages, u"The report has no column in the digest table."_s);
+            return;
+        }
+        digest.setCurrentCell(*place.column, place.row.value_or(digest.currentRow()));
+        panel_.focusDigestTable();
+        followCurrentRow();
+    });
 }
 
 void DigestCommands::followCurrentRow()

@@ -5,8 +5,28 @@
 
 #include <QEnterEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
+
+namespace {
+
+// A tooltip as long as a damaged report's megabyte subheading would take seconds to lay out.
+QString shortened(const QString &text)
+{
+    return text.left(LongTextDelegate::maxShownCharacters);
+}
+
+void showToolTip(const QHelpEvent &event, const QString &text, QWidget *over)
+{
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event.globalPos(), shortened(text), over);
+}
+
+} // namespace
 
 GridView::GridView(GridTable &table, const QString &objectName, const Options &options, QWidget *parent) :
     QTableView(parent), table_(table)
@@ -36,6 +56,12 @@ void GridView::applyOptions(const Options &options)
     editable_ = options.editable;
     movableRows_ = options.movableRows;
     movableColumns_ = options.movableColumns;
+    columnMovable_ = options.columnMovable;
+    rightPressKeepsCurrent_ = options.rightPressKeepsCurrent;
+    cellToolTips_ = options.cellToolTips;
+    headerToolTip_ = options.headerToolTip;
+    if (headerToolTip_)
+        horizontalHeader()->viewport()->installEventFilter(this);
     table_.setEditable(options.editable);
     // Typing or F2 edits a cell in place; a double click is left free for the grid's own command
     // (in the section table it adds the counter).
@@ -128,9 +154,12 @@ void GridView::columnDragged(int, int oldVisual, int newVisual)
     undoingDrag_ = true;
     horizontalHeader()->moveSection(newVisual, oldVisual);
     undoingDrag_ = false;
-    // The gutter stays in front: nothing moves into it or out of it.
+    // The gutter stays in front, and columns that readers find by their place stay at it: nothing
+    // moves into them or out of them.
     const int fixed = table_.fixedColumns();
     if (oldVisual < fixed || newVisual < fixed)
+        return;
+    if (columnMovable_ && (!columnMovable_(oldVisual) || !columnMovable_(newVisual)))
         return;
     table_.moveColumn(oldVisual, newVisual);
     // Widths belong to the columns the user sees, so they travel with the data.
@@ -157,12 +186,19 @@ void GridView::keyReleaseEvent(QKeyEvent *event)
 void GridView::mousePressEvent(QMouseEvent *event)
 {
     emit mousePressed(event->button(), event->modifiers(), event->globalPosition().toPoint());
+    if (rightPressKeepsCurrent_ && event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
     QTableView::mousePressEvent(event);
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent *event)
 {
-    QTableView::mouseReleaseEvent(event);
+    if (rightPressKeepsCurrent_ && event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QTableView::mouseReleaseEvent(event);
     emit mouseReleased(event->button(), event->modifiers());
 }
 
@@ -170,4 +206,39 @@ void GridView::enterEvent(QEnterEvent *event)
 {
     QTableView::enterEvent(event);
     emit mouseEntered();
+}
+
+bool GridView::viewportEvent(QEvent *event)
+{
+    if (cellToolTips_ && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        showToolTip(*help, cutCellText(indexAt(help->pos())), viewport());
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+// The cell's text when the column is too narrow for it; empty when it shows whole.
+QString GridView::cutCellText(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    if (needed <= columnWidth(index.column()))
+        return {};
+    return table_.cell(index.column(), index.row() + 1).toString();
+}
+
+bool GridView::eventFilter(QObject *watched, QEvent *event)
+{
+    QHeaderView *columns = horizontalHeader();
+    if (watched == columns->viewport() && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int column = columns->logicalIndexAt(help->pos());
+        showToolTip(*help, column < 0 ? QString() : headerToolTip_(table_, column), columns->viewport());
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QTableView>
 
+#include <functional>
+
 class GridTable;
 
 // Shows a GridTable: row 0 as the column headers, rows 1.. as the body. The view's current index
@@ -25,6 +27,16 @@ public:
         bool gutter = false;
         bool movableRows = false;
         bool movableColumns = false;
+        // Which columns a drag may take and put down among each other; without it, every column
+        // but the gutter.
+        std::function<bool(int column)> columnMovable;
+        // A right press leaves the current cell and the selection where they are, so that the
+        // grid's popup menu acts on what the user sees highlighted.
+        bool rightPressKeepsCurrent = false;
+        // A cell's whole text shows as its tooltip where the column cuts it.
+        bool cellToolTips = false;
+        // The tooltip of a column's header; none when it gives an empty text.
+        std::function<QString(const GridTable &table, int column)> headerToolTip;
     };
 
     GridView(GridTable &table, const QString &objectName, const Options &options, QWidget *parent = nullptr);
@@ -54,6 +66,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyOptions(const Options &options);
@@ -62,11 +76,16 @@ private:
     void followTableCurrent(int column, int row);
     void rowDragged(int logical, int oldVisual, int newVisual);
     void columnDragged(int logical, int oldVisual, int newVisual);
+    QString cutCellText(const QModelIndex &index) const;
 
     GridTable &table_;
     QList<int> columnWidths_;
     bool editable_ = false;
     bool movableRows_ = false;
     bool movableColumns_ = false;
+    std::function<bool(int column)> columnMovable_;
     bool undoingDrag_ = false;
+    bool rightPressKeepsCurrent_ = false;
+    bool cellToolTips_ = false;
+    std::function<QString(const GridTable &table, int column)> headerToolTip_;
 };

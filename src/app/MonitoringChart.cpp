@@ -14,6 +14,7 @@
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QMenu>
+#include <QPainter>
 #include <QPen>
 #include <QTimeZone>
 #include <QToolTip>
@@ -39,6 +40,8 @@ constexpr qreal shortestTimeSpan = 1000;
 constexpr qreal edgeShare = 0.03;
 // At most this many ticks on each axis, fewer where their labels would crowd each other.
 constexpr int mostTicks = 6;
+// The blank around the caption of a saved picture, in pixels.
+constexpr int captionMargin = 6;
 
 // The time axis writes its labels in the desktop's local time, while the points hold wall-clock
 // readings in UTC. Each reading is therefore placed at the instant at which the desktop's clock
@@ -116,6 +119,37 @@ QString toolTipText(const ChartPoint &point, MonitoringChart::Line line, const Q
     return point.time.toString(timeFormat) % u'\n' % point.counterName % u'\n' % value;
 }
 
+struct CaptionLine
+{
+    QString text;
+    QColor colour;
+};
+
+// The plot below the lines of its caption, on white. A counter name wider than the picture keeps
+// its beginning (the section) and its end (the counter), which tell the rows apart.
+QPixmap withCaption(const QPixmap &plot, const QList<CaptionLine> &lines, const QFont &font)
+{
+    if (lines.isEmpty())
+        return plot;
+    const QFontMetrics metrics(font);
+    const int textWidth = plot.width() - 2 * captionMargin;
+    const QSize size(plot.width(), plot.height() + 2 * captionMargin + int(lines.size()) * metrics.height());
+    QPixmap picture(size * plot.devicePixelRatio());
+    picture.setDevicePixelRatio(plot.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    int y = captionMargin;
+    for (const CaptionLine &line : lines) {
+        painter.setPen(line.colour);
+        painter.drawText(QRect(captionMargin, y, textWidth, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(line.text, Qt::ElideMiddle, textWidth));
+        y += metrics.height();
+    }
+    painter.drawPixmap(0, y + captionMargin, plot);
+    return picture;
+}
+
 qreal distance(QPointF a, QPointF b)
 {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
@@ -158,6 +192,10 @@ MonitoringChart::MonitoringChart(QWidget *parent) :
     timeAxis_->setFormat(QString::fromUtf16(ComparisonChart::timeOnlyLabelFormat));
     view_->setChart(chart_); // the view owns the chart from here on
     view_->setRenderHint(QPainter::Antialiasing);
+    // A line repaints only within the plot, while the markers of its outermost points reach over the
+    // plot's edge: after a Display, a zoom or a pan their halves would stay on the screen, at times
+    // where no report is, until the next resize. The chart is small, so it is redrawn whole.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view_->viewport()->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -178,6 +216,7 @@ QLineSeries *MonitoringChart::series(Line line) const
 void MonitoringChart::draw(const ChartResult &result)
 {
     chart_->setTitle(QString());
+    drawn_ = result;
     points_[Series1] = result.drawn ? result.series1 : QList<ChartPoint>();
     points_[Series2] = result.drawn ? result.series2 : QList<ChartPoint>();
     for (Line line : { Series1, Series2 }) {
@@ -234,7 +273,23 @@ void MonitoringChart::resetZoom()
 
 QPixmap MonitoringChart::picture()
 {
-    return view_->grab();
+    const ChartCaption told = caption();
+    QList<CaptionLine> lines;
+    if (!told.line1.isEmpty())
+        lines.append({ told.line1, colour(Series1) });
+    if (!told.line2.isEmpty())
+        lines.append({ told.line2, colour(Series2) });
+    if (!told.times.isEmpty())
+        lines.append({ told.times, palette().color(QPalette::WindowText) });
+    QFont font = this->font();
+    font.setBold(true);
+    return withCaption(view_->grab(), lines, font);
+}
+
+ChartCaption MonitoringChart::caption() const
+{
+    const std::optional<ChartAxes> view = shownAxes();
+    return ChartCaption::of(drawn_, view ? view->timeFrom : QDateTime(), view ? view->timeTo : QDateTime());
 }
 
 QString MonitoringChart::title() const

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "chart/ChartAxes.h"
+#include "chart/ChartCaption.h"
 #include "chart/ChartPoint.h"
+#include "chart/ChartResult.h"
 
 #include <QList>
 #include <QPixmap>
@@ -10,7 +12,6 @@
 
 #include <optional>
 
-struct ChartResult;
 class QChart;
 class QChartView;
 class QDateTimeAxis;
@@ -46,8 +47,11 @@ public:
     void draw(const ChartResult &result);
     // Shows every point again after zooming or panning.
     void resetZoom();
-    // The chart as it shows on the screen, at its size there.
+    // The chart as it shows on the screen, at its size there, below a caption that says what it
+    // shows (caption()) in the lines' colours.
     QPixmap picture();
+    // What the picture's caption says of the chart as drawn and zoomed now.
+    ChartCaption caption() const;
 
     // A read-only view of what is drawn, for tests.
     QString title() const;
@@ -91,6 +95,8 @@ private:
     QMenu *menChart;
     // What the tooltips tell about each point, in the lines' order.
     QList<ChartPoint> points_[2];
+    // What the last Display drew, for the picture's caption.
+    ChartResult drawn_;
     // The ranges that show every point, which Reset Zoom returns to.
     std::optional<ChartAxes> fitted_;
     // Where the last drag step left the pointer; nothing while no drag is under way.

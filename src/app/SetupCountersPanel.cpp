@@ -149,6 +149,10 @@ void SetupCountersPanel::refuseWhileBusy(BusyGuard &busy)
     busy.refuse(btOpenLoadSysmonFile);
     busy.refuse(btOpenSysmonFile);
     busy.refuse(btDivideIntoSubs);
+    busy.refuse(btExportOne);
+    busy.refuse(btSaveCounters);
+    busy.refuse(btLoadCounters);
+    busy.refuse(btSearch);
     busy.freeze(sgSysmonSections);
 }
 

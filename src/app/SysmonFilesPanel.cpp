@@ -39,6 +39,8 @@ SysmonFilesPanel::SysmonFilesPanel(GridTable &files, QWidget *parent) : QWidget(
 
     QWidget *bar = Controls::bar(u"paFiles"_s, this);
     btAddFile = Controls::button(u"btAddFile"_s, u"&Add Sysmon File(s)"_s, bar);
+    btSaveList = Controls::button(u"btSaveList"_s, u"&Save List..."_s, bar);
+    btLoadList = Controls::button(u"btLoadList"_s, u"&Load List..."_s, bar);
     Controls::barLayout(bar)->addStretch(1);
     layout->addWidget(bar);
 
@@ -53,6 +55,8 @@ SysmonFilesPanel::SysmonFilesPanel(GridTable &files, QWidget *parent) : QWidget(
     // The grid takes no drops itself, so files dropped anywhere on the tab arrive here.
     setAcceptDrops(true);
     connect(btAddFile, &QPushButton::clicked, this, &SysmonFilesPanel::addFilesRequested);
+    connect(btSaveList, &QPushButton::clicked, this, &SysmonFilesPanel::saveListRequested);
+    connect(btLoadList, &QPushButton::clicked, this, &SysmonFilesPanel::loadListRequested);
     connect(sgFiles, &GridView::keyPressed, this, [this](int key) { emit fileListKeyPressed(key); });
 }
 

@@ -24,6 +24,8 @@ public:
 
 signals:
     void addFilesRequested(); // "&Add Sysmon File(s)"
+    void saveListRequested(); // "&Save List..."
+    void loadListRequested(); // "&Load List..."
     // A key went down in the file list, before the grid acted on it.
     void fileListKeyPressed(int key);
     // Local files or folders dropped from a file manager, in the order dropped.
@@ -36,5 +38,7 @@ protected:
 
 private:
     QPushButton *btAddFile;
+    QPushButton *btSaveList;
+    QPushButton *btLoadList;
     GridView *sgFiles;
 };

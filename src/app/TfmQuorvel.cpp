@@ -2,6 +2,8 @@
 
 #include "BusyGuard.h"
 #include "ChartCommands.h"
+#include "ComparisonCommands.h"
+#include "ComparisonPanel.h"
 #include "CounterCommandNames.h"
 #include "CounterCommands.h"
 #include "DigestCommands.h"
@@ -15,14 +17,15 @@
 #include "WindowUi.h"
 
 #include "common/CommandGuard.h"
-#include "common/WorkPacer.h"
+#include "compare/ComparisonTableLayout.h"
 #include "counters/CounterSet.h"
 #include "counters/CounterSetFile.h"
 #include "counters/CounterTypes.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/FileListLayout.h"
+#include "digest/ProblemList.h"
+#include "report/BackgroundParse.h"
 #include "report/ReportLoader.h"
-#include "report/ReportParser.h"
 #include "report/SectionTableLayout.h"
 
 #include <QApplication>
@@ -40,7 +43,11 @@ enum Tab {
     SetupCountersTab = 0,
     SysmonFilesTab = 1,
     DigestTab = 2,
+    ComparisonTab = 3,
 };
+
+// How often the status bar shows how far a parse has got.
+constexpr int parseProgressMs = 50;
 
 QString helpText(int tab)
 {
@@ -51,6 +58,8 @@ QString helpText(int tab)
         return u"Please Choose Files to Work On {Add Files->Select}"_s;
     case DigestTab:
         return u"Start Digest Operation {Start Parsing->Display In Graph->Export}"_s;
+    case ComparisonTab:
+        return u"Compare Two Periods of the Digest {Mark Baseline->Compare->Sort->Export->Chart}"_s;
     default:
         return {};
     }
@@ -63,7 +72,9 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonSections(SectionTableLayout::columnCount),
     sgSysmonCounters(CounterSet::columnCount),
     sgFiles(FileListLayout::columnCount),
-    sgSysmonDigest(DigestTableLayout::fixedColumnCount)
+    sgSysmonDigest(DigestTableLayout::fixedColumnCount),
+    sgProblems(ProblemList::columnCount),
+    sgPeriodComparison(ComparisonTableLayout::columnCount)
 {
     setObjectName(u"fmQuorvel"_s);
     setWindowTitle(u"Sybase Quorvel v.1.2"_s);
@@ -71,6 +82,9 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     sgSysmonCounters.setObjectName(u"sgSysmonCounters"_s);
     sgFiles.setObjectName(u"sgFiles"_s);
     sgSysmonDigest.setObjectName(u"sgSysmonDigest"_s);
+    sgProblems.setObjectName(u"sgProblems"_s);
+    ProblemList::fill(sgProblems, {});
+    sgPeriodComparison.setObjectName(u"sgPeriodComparison"_s);
 
     sbStatus = new StatusPanels(this);
     setStatusBar(sbStatus);
@@ -79,6 +93,9 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
         dialogs = ownDialogs_.get();
     }
     ui_ = std::make_unique<WindowUi>(*sbStatus, *dialogs);
+
+    parseProgressShown_.setInterval(parseProgressMs);
+    connect(&parseProgressShown_, &QTimer::timeout, this, &TfmQuorvel::showParseProgress);
 
     buildTabs();
     guardLongCommands();
@@ -90,9 +107,15 @@ TfmQuorvel::TfmQuorvel(Dialogs *dialogs, QWidget *parent) :
     qApp->installEventFilter(this);
 }
 
+// A parse or a digest still under way is abandoned: nothing of it reaches the window again.
 TfmQuorvel::~TfmQuorvel()
 {
     qApp->removeEventFilter(this);
+}
+
+bool TfmQuorvel::busy() const
+{
+    return busy_->busy();
 }
 
 void TfmQuorvel::buildTabs()
@@ -101,10 +124,12 @@ void TfmQuorvel::buildTabs()
     tabControls->setObjectName(u"tabControls"_s);
     paSetupCounters = new SetupCountersPanel(sgSysmonCounters, sgSysmonSections);
     paSysmonFiles = new SysmonFilesPanel(sgFiles);
-    paDigest = new DigestPanel(sgSysmonDigest);
+    paDigest = new DigestPanel(sgSysmonDigest, sgProblems);
+    paCompare = new ComparisonPanel(sgPeriodComparison);
     tabControls->addTab(paSetupCounters, u"Select Sysmon Coun&ters"_s);
     tabControls->addTab(paSysmonFiles, u"Select Sysmon F&iles"_s);
     tabControls->addTab(paDigest, u"Di&gest Sysmon Counters"_s);
+    tabControls->addTab(paCompare, u"Compa&re Periods"_s);
     setCentralWidget(tabControls);
 
     // The report view lies over the tab pages, not over the tab bar, so the tabs stay usable.
@@ -118,25 +143,33 @@ void TfmQuorvel::wireCommands()
                                                    .sgSysmonCounters = sgSysmonCounters,
                                                    .categoryLists = categoryLists,
                                                    .ui = ui(),
-                                                   .bAbort = bAbort,
                                                    .counterFileEncoding = counterFileEncoding };
     counterCommands_ = new CounterCommands(counterWork, *paSetupCounters, *paDigest, this);
     chartCommands_ = new ChartCommands(sgSysmonDigest, ui(), *paDigest, this);
-    fileListCommands_ = new FileListCommands(sgFiles, ui(), *paSysmonFiles, this);
+    fileListCommands_ = new FileListCommands(sgFiles, ui(), counterFileEncoding, *paSysmonFiles, this);
     const DigestCommands::Workspace digestWork {
         .sgFiles = sgFiles,
         .sgSysmonCounters = sgSysmonCounters,
         .sgSysmonSections = sgSysmonSections,
         .sgSysmonDigest = sgSysmonDigest,
+        .sgProblems = sgProblems,
         .categoryLists = categoryLists,
         .ui = ui(),
-        .bAbort = bAbort,
         .counterFileEncoding = counterFileEncoding,
         .replaceReportText = [this](const TextLines &report) { replaceReportLines(report); },
         .busy = *busy_,
         .digestBusy = *digestBusy_,
     };
     digestCommands_ = new DigestCommands(digestWork, *paDigest, *paSetupCounters, *sbStatus, this);
+    const ComparisonCommands::Workspace comparisonWork {
+        .sgSysmonDigest = sgSysmonDigest,
+        .sgPeriodComparison = sgPeriodComparison,
+        .ui = ui(),
+        .counterFileEncoding = counterFileEncoding,
+        .showDigestTab = [this] { tabControls->setCurrentIndex(DigestTab); },
+        .showComparisonTab = [this] { tabControls->setCurrentIndex(ComparisonTab); },
+    };
+    comparisonCommands_ = new ComparisonCommands(comparisonWork, *paDigest, *paCompare, *chartCommands_, this);
     connect(tabControls, &QTabWidget::currentChanged, this, &TfmQuorvel::tabControlsChange);
     connect(paSetupCounters, &SetupCountersPanel::loadReportRequested, this, &TfmQuorvel::btOpenLoadSysmonFileClick);
     connect(paSetupCounters, &SetupCountersPanel::showReportRequested, this, &TfmQuorvel::btOpenSysmonFileClick);
@@ -153,8 +186,10 @@ void TfmQuorvel::guardLongCommands()
     busy_ = std::make_unique<BusyGuard>(*this);
     paSetupCounters->refuseWhileBusy(*busy_);
     paDigest->refuseWhileBusy(*busy_);
+    paCompare->refuseWhileBusy(*busy_);
     digestBusy_ = std::make_unique<BusyGuard>(*this);
-    paSysmonFiles->refuseWhileDigesting(*digestBusy_);
+    // Adding files opens a dialog: refused during a parse too.
+    paSysmonFiles->refuseWhileDigesting(*busy_);
     paSetupCounters->refuseCounterEditsWhileDigesting(*digestBusy_);
     paDigest->refuseWhileDigesting(*digestBusy_);
 }
@@ -228,6 +263,7 @@ void TfmQuorvel::FormActivate()
     CounterSet::reset(sgSysmonCounters);
     FileListLayout::reset(sgFiles);
     DigestTableLayout::reset(sgSysmonDigest);
+    ComparisonTableLayout::reset(sgPeriodComparison);
 
     if (tabControls->currentIndex() == SetupCountersTab)
         tabControlsChange();
@@ -279,12 +315,13 @@ bool TfmQuorvel::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Closing the window ends the run; a parse under way stops at its next line rather than reading
-// on for a window no one sees.
+// Closing the window ends the run: a parse or a digest under way stops rather than reading on for
+// a window no one sees.
 void TfmQuorvel::closeEvent(QCloseEvent *event)
 {
-    if (busy_->busy())
-        bAbort = true;
+    if (parse_)
+        parse_->stop();
+    digestCommands_->cancelDigest();
     QMainWindow::closeEvent(event);
 }
 
@@ -296,7 +333,7 @@ void TfmQuorvel::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (held == Qt::ControlModifier && key == Qt::Key_F)
         paSetupCounters->focusSearch();
     // F3 finds the next row holding the search text, as it does in most programs that find text.
-    else if (held == Qt::NoModifier && key == Qt::Key_F3)
+    else if (held == Qt::NoModifier && key == Qt::Key_F3 && !busy())
         counterCommands_->btSearchClick();
 }
 
@@ -308,17 +345,17 @@ void TfmQuorvel::FormKeyPress(int key)
         meSysmon->hideReport();
         return;
     }
-    bAbort = true;
     ui().setStatus(StatusPanel::Messages, u"Abort operation captured."_s);
+    if (parse_)
+        parse_->stop();
+    digestCommands_->cancelDigest();
 }
 
-// A large report is read, decoded and split on a time budget, like a parse; meanwhile the commands
-// that would change the report text are refused.
+// A report is read on the window's thread: a regular file of at most the report size limit is read,
+// decoded and split in well under a second.
 TextLines TfmQuorvel::loadReport(const QString &path)
 {
-    const BusyGuard::Scope busy(*busy_);
-    WorkPacer pacer(ui());
-    return ReportLoader::load(path, FileKinds::RegularOnly, &pacer);
+    return ReportLoader::load(path, FileKinds::RegularOnly);
 }
 
 void TfmQuorvel::btOpenLoadSysmonFileClick()
@@ -352,12 +389,50 @@ void TfmQuorvel::btOpenSysmonFileClick()
     });
 }
 
+// The report text as it stands is parsed on a thread of its own while the window stays live; the
+// section table and the category boxes show the result when it is there.
 void TfmQuorvel::btDivideIntoSubsClick()
 {
-    const BusyGuard::Scope busy(*busy_);
-    // After a failure the lists are as far as the parse got (empty when it failed before the line
-    // scan ended), and so are the boxes.
-    CommandGuard::run(ui(), u"DivideIntoSubs"_s,
-                      [this] { ReportParser(sgSysmonSections, categoryLists, ui(), bAbort).run(reportLines()); });
+    if (busy())
+        return;
+    parseScope_ = std::make_unique<BusyGuard::Scope>(*busy_);
+    parseLineShown_ = -1;
+    parse_ = std::make_unique<BackgroundParse>(
+        reportLines(), [this] { QMetaObject::invokeMethod(this, &TfmQuorvel::parseEnded, Qt::QueuedConnection); });
+    parseProgressShown_.start();
+}
+
+// "Metrics i of n" and "Parsing:  " + the line's first 20 characters + "...", for the latest line
+// that reached the status step.
+void TfmQuorvel::showParseProgress()
+{
+    const BackgroundParse::Progress progress = parse_->progress();
+    if (progress.lineIndex == parseLineShown_)
+        return;
+    parseLineShown_ = progress.lineIndex;
+    ui().setStatus(StatusPanel::Progress, u"Metrics %1 of %2"_s.arg(progress.lineIndex).arg(progress.lineCount));
+    ui().setStatus(StatusPanel::Messages, u"Parsing:  "_s % progress.lineStart % u"..."_s);
+}
+
+// After a failure the table and the lists are as far as the parse got (the lists empty when it
+// failed before the line scan ended), and so are the boxes.
+void TfmQuorvel::parseEnded()
+{
+    if (!parse_)
+        return;
+    std::optional<ParseResult> result = parse_->take();
+    if (!result)
+        return;
+    parseProgressShown_.stop();
+    showParseProgress();
+    for (const QString &message : parse_->progress().messages)
+        ui().setStatus(StatusPanel::Messages, message);
+    sgSysmonSections.takeCells(*result->sections);
+    categoryLists = std::move(result->lists);
+    parse_.reset();
+    parseScope_.reset();
+    if (result->failure)
+        ui().error(CommandGuard::errorText(u"DivideIntoSubs"_s, *result->failure));
     paSetupCounters->setCategoryItems(categoryLists);
+    emit parseFinished();
 }

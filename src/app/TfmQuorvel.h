@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BusyGuard.h"
 #include "common/TextEncoding.h"
 #include "common/TextLines.h"
 #include "grid/GridTable.h"
@@ -7,11 +8,14 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
-class BusyGuard;
+class BackgroundParse;
 class ChartCommands;
+class ComparisonCommands;
+class ComparisonPanel;
 class CounterCommands;
 class DigestCommands;
 class DigestPanel;
@@ -47,7 +51,8 @@ public:
     void replaceReportLines(const TextLines &lines);
     bool reportViewShowing() const;
 
-    bool &abortFlag() { return bAbort; }
+    // A parse or a digest is under way.
+    bool busy() const;
     const QString &singleSysmonFile() const { return sSingleSysmonFile; }
     bool initialised() const { return initialised_; }
 
@@ -56,11 +61,17 @@ public:
     GridTable sgSysmonCounters;
     GridTable sgFiles;
     GridTable sgSysmonDigest;
+    // The report problems of the last digest run, shown under the digest table.
+    GridTable sgProblems;
+    // The comparison of two periods of the digest.
+    GridTable sgPeriodComparison;
     CategoryLists categoryLists;
 
 signals:
     // The start-up initialisation has run: the window is ready for the user's first command.
     void startupFinished();
+    // "&Parse Sections" has ended, however it ended, and the window is idle again.
+    void parseFinished();
 
 protected:
     bool event(QEvent *event) override;
@@ -84,6 +95,8 @@ private:
     void btOpenLoadSysmonFileClick();
     void btOpenSysmonFileClick();
     void btDivideIntoSubsClick();
+    void showParseProgress();
+    void parseEnded();
 
     bool isKeyForThisWindow(QObject *receiver) const;
 
@@ -92,6 +105,7 @@ private:
     SetupCountersPanel *paSetupCounters = nullptr;
     SysmonFilesPanel *paSysmonFiles = nullptr;
     DigestPanel *paDigest = nullptr;
+    ComparisonPanel *paCompare = nullptr;
     ReportMemo *meSysmon = nullptr;
     StatusPanels *sbStatus = nullptr;
 
@@ -109,9 +123,14 @@ private:
     ChartCommands *chartCommands_ = nullptr;
     FileListCommands *fileListCommands_ = nullptr;
     DigestCommands *digestCommands_ = nullptr;
+    ComparisonCommands *comparisonCommands_ = nullptr;
 
-    // Set by Esc; the long commands clear it when they start and poll it while they run.
-    bool bAbort = false;
+    // "&Parse Sections" under way on a thread of its own, the window busy while it lasts, and
+    // the clock that shows its progress.
+    std::unique_ptr<BackgroundParse> parse_;
+    std::unique_ptr<BusyGuard::Scope> parseScope_;
+    QTimer parseProgressShown_;
+    qsizetype parseLineShown_ = -1;
     // The encoding the last counter set file read was found in: the counter set files and exports
     // the window writes follow it, so a counter set file saved with a byte-order mark is written
     // back the same way.

@@ -3,19 +3,12 @@
 #include "Dialogs.h"
 #include "StatusPanels.h"
 
-#include <QCoreApplication>
-
 WindowUi::WindowUi(StatusPanels &status, Dialogs &dialogs) : status_(status), dialogs_(dialogs)
 { }
 
 void WindowUi::setStatus(StatusPanel panel, const QString &text)
 {
     status_.setText(int(panel), text);
-}
-
-void WindowUi::pumpEvents()
-{
-    QCoreApplication::processEvents();
 }
 
 void WindowUi::error(const QString &text)

@@ -5,15 +5,14 @@
 class Dialogs;
 class StatusPanels;
 
-// The Ui the window's commands talk to: status texts go to the status bar panels, the event pump
-// lets the window repaint and see Esc, and everything modal goes to the dialogs.
+// The Ui the window's commands talk to: status texts go to the status bar panels, and everything
+// modal goes to the dialogs.
 class WindowUi : public Ui
 {
 public:
     WindowUi(StatusPanels &status, Dialogs &dialogs);
 
     void setStatus(StatusPanel panel, const QString &text) override;
-    void pumpEvents() override;
     void error(const QString &text) override;
     void info(const QString &text) override;
     bool confirm(const QString &text) override;

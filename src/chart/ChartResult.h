@@ -21,6 +21,12 @@ struct ChartResult
     // points at equal times keep the order of their report columns.
     QList<ChartPoint> series1;
     QList<ChartPoint> series2;
+    // The counter names of the rows the two lines draw, as the digest table holds them; empty for a
+    // line whose box names no row.
+    QString counterName1;
+    QString counterName2;
+    // The factor the second line's values were multiplied by.
+    double ratio = 1;
     // The time axis's label format in Qt's date-time format letters.
     QString labelFormat;
     std::optional<ChartAxes> axes;

@@ -4,7 +4,7 @@
 #include "common/Failure.h"
 #include "common/NumberText.h"
 #include "common/TextRules.h"
-#include "digest/DigestTableLayout.h"
+#include "digest/DigestColumnMap.h"
 #include "grid/GridTable.h"
 
 #include <algorithm>
@@ -20,6 +20,7 @@ constexpr int noRow = -1;
 struct Walk
 {
     const GridTable &digest;
+    const DigestColumnMap columns { digest };
     int row1 = noRow;
     int row2 = noRow;
     double ratio = 1;
@@ -37,10 +38,10 @@ std::optional<double> numberIn(QStringView text)
 }
 
 // The first row, from the header row down, whose counter name is `name` with letter case ignored.
-int rowNamed(const GridTable &digest, const QString &name)
+int rowNamed(const Walk &walk, const QString &name)
 {
-    for (int row = 0; row < digest.rows(); ++row) {
-        if (TextRules::equalsAnyCase(digest.cell(DigestTableLayout::CounterName, row), name))
+    for (int row = 0; row < walk.digest.rows(); ++row) {
+        if (TextRules::equalsAnyCase(walk.digest.cell(walk.columns.counterName(), row), name))
             return row;
     }
     return noRow;
@@ -48,12 +49,13 @@ int rowNamed(const GridTable &digest, const QString &name)
 
 // The first average divided by the second, or nothing when a row is missing, an average is no
 // number or the quotient is not finite (a divisor of 0, for instance).
-std::optional<double> ratioOfAverages(const GridTable &digest, int row1, int row2)
+std::optional<double> ratioOfAverages(const Walk &walk)
 {
-    if (row1 == noRow || row2 == noRow)
+    const int average = walk.columns.average();
+    if (walk.row1 == noRow || walk.row2 == noRow || average == DigestColumnMap::none)
         return std::nullopt;
-    const auto dividend = numberIn(digest.cell(DigestTableLayout::Average, row1));
-    const auto divisor = numberIn(digest.cell(DigestTableLayout::Average, row2));
+    const auto dividend = numberIn(walk.digest.cell(average, walk.row1));
+    const auto divisor = numberIn(walk.digest.cell(average, walk.row2));
     if (!dividend || !divisor)
         return std::nullopt;
     const double ratio = *dividend / *divisor;
@@ -62,18 +64,10 @@ std::optional<double> ratioOfAverages(const GridTable &digest, int row1, int row
     return ratio;
 }
 
-// Whether a column holds a report: the counter name, type and average columns are known by their
-// exact header texts, and a column without a sample time is no report either.
-bool isReportColumn(QStringView header)
-{
-    static const QStringList fixedHeaders = DigestTableLayout::headerTexts();
-    return !header.isEmpty() && !fixedHeaders.contains(header);
-}
-
 ChartPoint pointOf(const Walk &walk, int column, int row, const QDateTime &time)
 {
     const double value = numberIn(walk.digest.cell(column, row)).value_or(0);
-    return ChartPoint { time, value, value, walk.digest.cell(DigestTableLayout::CounterName, row).toString() };
+    return ChartPoint { time, value, value, walk.digest.cell(walk.columns.counterName(), row).toString() };
 }
 
 ChartPoint scaledPointOf(const Walk &walk, int column, int row, const QDateTime &time)
@@ -87,13 +81,14 @@ ChartPoint scaledPointOf(const Walk &walk, int column, int row, const QDateTime 
 }
 
 // Adds each report column's points; throws Failure at a sample time that cannot be converted,
-// with the points of the earlier columns already added.
+// with the points of the earlier columns already added. A column without a sample time gives no
+// point.
 void addPoints(const Walk &walk, ChartResult &result)
 {
     const GridTable &digest = walk.digest;
-    for (int column = DigestTableLayout::CounterName; column < digest.columns(); ++column) {
+    for (int column : walk.columns.reports()) {
         const QStringView header = digest.cell(column, 0);
-        if (!isReportColumn(header))
+        if (header.isEmpty())
             continue;
         // A report that lacks the first counter is left out of both lines.
         if (walk.row1 != noRow && digest.cell(column, walk.row1).isEmpty())
@@ -119,18 +114,23 @@ ChartResult display(const ChartInput &input)
     ChartResult result;
     Walk walk { input.digest };
     walk.ratio = numberIn(input.ratioText).value_or(1);
-    walk.row1 = rowNamed(input.digest, input.valueAxisText);
-    walk.row2 = rowNamed(input.digest, input.valueAxis2Text);
+    walk.row1 = rowNamed(walk, input.valueAxisText);
+    walk.row2 = rowNamed(walk, input.valueAxis2Text);
     walk.timeOnly = input.timeOnly;
     if (walk.row1 == noRow && walk.row2 == noRow)
         return result;
 
     result.drawn = true;
+    if (walk.row1 != noRow)
+        result.counterName1 = input.digest.cell(walk.columns.counterName(), walk.row1).toString();
+    if (walk.row2 != noRow)
+        result.counterName2 = input.digest.cell(walk.columns.counterName(), walk.row2).toString();
     result.labelFormat = QString::fromUtf16(input.timeOnly ? timeOnlyLabelFormat : dateTimeLabelFormat);
     if (input.setRatio) {
-        walk.ratio = ratioOfAverages(input.digest, walk.row1, walk.row2).value_or(1);
+        walk.ratio = ratioOfAverages(walk).value_or(1);
         result.ratioText = NumberText::general(walk.ratio);
     }
+    result.ratio = walk.ratio;
     try {
         addPoints(walk, result);
         result.status = QStringLiteral("Data Displayed in Chart");

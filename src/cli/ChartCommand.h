@@ -6,7 +6,8 @@
 #include <QCommandLineOption>
 
 // `quorvel-cli chart --counters SET [--y1 NAME] [--y2 NAME] [--ratio R] [--no-set-ratio]
-// [--full-time] [--delimiter D] [--output FILE] [--files-from LIST] REPORT...`: the digest run of
+// [--full-time] [--from WHEN] [--to WHEN] [--delimiter D] [--output FILE] [--problems FILE]
+// [--files-from LIST] REPORT...`: the digest run of
 // `quorvel-cli digest`, then "&Display" with the chart's controls set from the options, and the
 // chart's points as text: what scripts read where the window would draw.
 class ChartCommand : public CliCommand

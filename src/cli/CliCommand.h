@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -22,6 +23,10 @@ public:
     virtual QString name() const = 0;
     // One line for the list of commands in `quorvel-cli --help`.
     virtual QString summary() const = 0;
+
+    // The arguments as the parser is to read them; a command whose options take several values
+    // in a row ("--baseline a.txt b.txt") spells them out here. As they are by default.
+    virtual QStringList expanded(const QStringList &arguments) const { return arguments; }
 
     // Adds the command's description, options and positional arguments.
     virtual void describe(QCommandLineParser &parser) const = 0;

@@ -9,7 +9,7 @@
 namespace CliFiles {
 
 // The path to read for a file argument: "-" stands for standard input. Commands read their inputs
-// with FileKinds::Any, so pipes and FIFOs work as well ("sections <(zcat old.txt.gz)").
+// with FileKinds::Any, so pipes and FIFOs work as well ("sections <(ssh db1 cat sysmon.txt)").
 QString inputPath(const QString &argument);
 
 // Throws Failure when `output` names the same file as one of `inputs` (file arguments as given,

@@ -2,6 +2,7 @@
 
 #include "ChartCommand.h"
 #include "CliCommand.h"
+#include "CompareCommand.h"
 #include "ConsoleUi.h"
 #include "DemoCommand.h"
 #include "DigestCommand.h"
@@ -31,6 +32,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<SectionsCommand>());
     commands.push_back(std::make_unique<DigestCommand>());
     commands.push_back(std::make_unique<ChartCommand>());
+    commands.push_back(std::make_unique<CompareCommand>());
     commands.push_back(std::make_unique<DemoCommand>());
     return commands;
 }
@@ -96,7 +98,7 @@ int runCommand(CliCommand &command, const QStringList &arguments, std::FILE *out
     parser.addOption(help);
     command.describe(parser);
     const QString helpText = helpOf(parser, program % u' ' % command.name()) % command.helpEnding();
-    if (!parser.parse(arguments))
+    if (!parser.parse(command.expanded(arguments)))
         return wrongLine(errors, parser.errorText(), helpText);
     if (parser.isSet(help)) {
         ConsoleUi::print(out, helpText);

@@ -13,7 +13,6 @@ public:
     explicit ConsoleUi(std::FILE *errors = stderr) : errors_(errors) { }
 
     void setStatus(StatusPanel, const QString &) override { }
-    void pumpEvents() override { }
     void error(const QString &text) override;
     void info(const QString &text) override;
     bool confirm(const QString &) override { return false; }

@@ -6,7 +6,10 @@
 
 DigestCommand::DigestCommand() :
     swapAxesOption_(QStringLiteral("swap-axes"),
-                    QStringLiteral("Write a line per report column instead of a line per counter."))
+                    QStringLiteral("Write a line per report column instead of a line per counter.")),
+    statsOption_(QStringLiteral("stats"),
+                 QStringLiteral("Add after \"Avg\" the statistics of each counter's figures: \"N\", \"Min\", "
+                                "\"Max\", \"Median\", \"P95\" and \"Wtd Mean\", as \"Statistics\" shows them."))
 { }
 
 QString DigestCommand::summary() const
@@ -23,13 +26,15 @@ void DigestCommand::describe(QCommandLineParser &parser) const
         "lines ended by CR LF, in the encoding of SET when it has a byte-order mark, else UTF-8."));
     digest_.describe(parser);
     parser.addOption(swapAxesOption_);
+    parser.addOption(statsOption_);
 }
 
 QString DigestCommand::helpEnding() const
 {
     return QStringLiteral("\n"
                           "Exit status:\n"
-                          "  0  every report was digested\n"
+                          "  0  every report was digested (reports outside the time window are left out, and\n"
+                          "     the other report problems do not change the status)\n"
                           "  1  a report's parse failed: its column holds what the parse found, the failure goes to\n"
                           "     standard error, and the run went on\n"
                           "  2  a report cannot be read (the run ends there and the table as far as it got is\n"
@@ -41,6 +46,7 @@ void DigestCommand::take(const QCommandLineParser &parser)
 {
     digest_.take(parser);
     swapAxes_ = parser.isSet(swapAxesOption_);
+    digest_.setStatistics(parser.isSet(statsOption_));
 }
 
 int DigestCommand::run(std::FILE *out, std::FILE *errors)

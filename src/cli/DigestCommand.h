@@ -5,10 +5,11 @@
 
 #include <QCommandLineOption>
 
-// `quorvel-cli digest --counters SET [--full-time] [--swap-axes] [--delimiter D] [--output FILE]
-// [--files-from LIST] REPORT...`: the digest run of the window over the reports in order, with the
-// counter set read from SET and "Ti&me Only" ticked unless --full-time, then the bytes that
-// "&Export Data to CSV File" would write: the same delimiter rule, the same encoding.
+// `quorvel-cli digest --counters SET [--full-time] [--stats] [--from WHEN] [--to WHEN] [--swap-axes]
+// [--delimiter D] [--output FILE] [--problems FILE] [--files-from LIST] REPORT...`: the digest run of
+// the window over the reports in order, with the counter set read from SET, "Ti&me Only" ticked
+// unless --full-time and "&Statistics" ticked with --stats, then the bytes that "&Export Data to CSV
+// File" would write: the same delimiter rule, the same encoding.
 class DigestCommand : public CliCommand
 {
 public:
@@ -24,5 +25,6 @@ public:
 private:
     CliDigest digest_;
     QCommandLineOption swapAxesOption_;
+    QCommandLineOption statsOption_;
     bool swapAxes_ = false;
 };

@@ -6,6 +6,7 @@
 #include "common/TextLines.h"
 #include "grid/DelimitedLines.h"
 #include "grid/GridTable.h"
+#include "report/BinaryReportCheck.h"
 #include "report/CategoryLists.h"
 #include "report/ReportLoader.h"
 #include "report/ReportParser.h"
@@ -63,8 +64,9 @@ void SectionsCommand::describe(QCommandLineParser &parser) const
                        "Idle %, each cell followed by the delimiter, lines ended by CR LF, in UTF-8."));
     parser.addOption(delimiterOption_);
     parser.addOption(outputOption_);
-    parser.addPositionalArgument(QStringLiteral("REPORT"),
-                                 QStringLiteral("The Sysmon report to parse; - reads standard input."));
+    parser.addPositionalArgument(
+        QStringLiteral("REPORT"),
+        QStringLiteral("The Sysmon report to parse, as text or gzip-compressed; - reads standard input."));
 }
 
 QString SectionsCommand::helpEnding() const
@@ -72,8 +74,8 @@ QString SectionsCommand::helpEnding() const
     return QStringLiteral("\n"
                           "Exit status:\n"
                           "  0  the report was parsed\n"
-                          "  1  the parse failed: the table as far as it got is written, the failure goes to\n"
-                          "     standard error\n"
+                          "  1  the parse failed, or the report holds binary data: the table as far as it got is\n"
+                          "     written, the failure goes to standard error\n"
                           "  2  the report cannot be read, the output cannot be written or is the report itself,\n"
                           "     or the command line is wrong\n");
 }
@@ -91,7 +93,7 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
 {
     CliFiles::refuseOutputOverInputs(output_, { report_ });
     GridTable sections(SectionTableLayout::columnCount);
-    const std::optional<QString> parseFailure = parse(CliFiles::inputPath(report_), sections, errors);
+    const std::optional<QString> parseFailure = parse(sections);
     if (parseFailure)
         ConsoleUi::print(errors,
                          QStringLiteral("quorvel-cli: ") % report_ % QStringLiteral(": ") % *parseFailure % u'\n');
@@ -100,18 +102,19 @@ int SectionsCommand::run(std::FILE *out, std::FILE *errors)
 }
 
 // The report text goes once the table is built, before the output is. A parse failure is the
-// command's own (exit status 1, the table as far as it got); anything else, memory running out
-// included, ends the command.
-std::optional<QString> SectionsCommand::parse(const QString &path, GridTable &sections, std::FILE *errors)
+// command's own (exit status 1, the table as far as it got), and so is a file of binary data, which
+// the digest reports the same way; anything else, memory running out included, ends the command.
+std::optional<QString> SectionsCommand::parse(GridTable &sections) const
 {
-    const TextLines report = ReportLoader::load(path, FileKinds::Any);
+    const TextLines report = ReportLoader::load(CliFiles::inputPath(report_), FileKinds::Any);
     CategoryLists lists;
-    ConsoleUi ui(errors);
-    bool abortFlag = false;
+    std::optional<QString> failure;
     try {
-        ReportParser(sections, lists, ui, abortFlag).run(report);
-    } catch (const Failure &failure) {
-        return failure.message();
+        ReportParser(sections, lists).run(report);
+    } catch (const Failure &parseFailure) {
+        failure = parseFailure.message();
     }
-    return std::nullopt;
+    if (const std::optional<QString> binary = BinaryReportCheck::failureOf(report_, report))
+        failure = binary;
+    return failure;
 }

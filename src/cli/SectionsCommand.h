@@ -11,7 +11,8 @@ class GridTable;
 // `quorvel-cli sections REPORT [--delimiter D] [--output FILE]`: parses one report exactly as
 // "&Parse Sections" does and writes the whole section table (header row and blank rows included,
 // all ten columns) as delimited text: each cell followed by the delimiter, lines ended by CR LF,
-// UTF-8. A failed parse still writes the table as far as it got, and exits with 1.
+// UTF-8. A failed parse, or a report that holds binary data, still writes the table as far as it
+// got, and exits with 1.
 class SectionsCommand : public CliCommand
 {
 public:
@@ -25,7 +26,7 @@ public:
     int run(std::FILE *out, std::FILE *errors) override;
 
 private:
-    static std::optional<QString> parse(const QString &path, GridTable &sections, std::FILE *errors);
+    std::optional<QString> parse(GridTable &sections) const;
 
     QCommandLineOption delimiterOption_;
     QCommandLineOption outputOption_;

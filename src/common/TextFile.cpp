@@ -1,7 +1,6 @@
 #include "TextFile.h"
 
 #include "Failure.h"
-#include "WorkPacer.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +18,7 @@
 
 namespace {
 
-// Bytes read between two ticks of the pacer, and the part a pipe is read in.
+// The most one read() asks for, and the part a pipe is read in.
 constexpr qsizetype bytesPerRead = 4 * 1024 * 1024;
 constexpr qsizetype pipeBytesPerRead = 64 * 1024;
 // The largest part a regular file is read and decoded in.
@@ -123,7 +122,7 @@ private:
 // Reads to the end of the file, and never more than a part beyond the limit. A regular file's
 // bytes fit at once, with room for one more byte that finds the end; a pipe, which has no size,
 // and a file that grows meanwhile fill the buffer in parts.
-QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes, WorkPacer *pacer)
+QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes)
 {
     const qint64 limit = maxBytes == TextFile::noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
     if (file.isRegular() && file.size() > limit)
@@ -136,8 +135,6 @@ QByteArray readToEnd(OpenFile &file, const QString &path, qint64 maxBytes, WorkP
             throw tooLarge(path, maxBytes);
         if (filled == bytes.size())
             bytes.resize(filled + pipeBytesPerRead);
-        if (pacer)
-            pacer->tickNow();
     }
     bytes.truncate(filled);
     return bytes;
@@ -151,15 +148,13 @@ constexpr char16_t windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(QByteArrayView bytes, WorkPacer *pacer)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? windows1252High[b - 0x80] : char16_t(b);
-        if (pacer && i % bytesPerRead == bytesPerRead - 1)
-            pacer->tickNow();
     }
     return text;
 }
@@ -184,31 +179,16 @@ qsizetype cutBefore(QStringConverter::Encoding encoding, QByteArrayView body, qs
     return end;
 }
 
-qsizetype partEnd(QStringConverter::Encoding encoding, QByteArrayView body, qsizetype start)
+// Decodes the whole body at once. The decoder drops a byte-order mark at the body's start, as it
+// always has: a file that begins with two marks loses both.
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView body, bool *invalid)
 {
-    const qsizetype end = std::min(body.size(), start + bytesPerRead);
-    return end == body.size() ? end : cutBefore(encoding, body, start, end);
-}
-
-// Decodes in parts of a few megabytes with a tick of the pacer after each. Every part is decoded
-// on its own, and only the first may begin with a byte-order mark that is dropped, as it is at
-// the start of the whole.
-QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView body, bool *invalid, WorkPacer *pacer)
-{
-    QStringDecoder first(encoding, QStringConverter::Flag::Stateless);
-    QStringDecoder later(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text(first.requiredSpace(body.size()), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype start = 0; start < body.size();) {
-        const qsizetype end = partEnd(encoding, body, start);
-        out = (start == 0 ? first : later).appendToBuffer(out, body.sliced(start, end - start));
-        start = end;
-        if (pacer)
-            pacer->tickNow();
-    }
-    text.truncate(out - text.constData());
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QString text(decoder.requiredSpace(body.size()), Qt::Uninitialized);
+    const QChar *end = decoder.appendToBuffer(text.data(), body);
+    text.truncate(end - text.constData());
     if (invalid)
-        *invalid = first.hasError() || later.hasError();
+        *invalid = decoder.hasError();
     return text;
 }
 
@@ -245,11 +225,10 @@ class PartwiseText
 public:
     // A file that fits one part is read in one part of its size (a few kilobytes at least, in case it
     // has grown since).
-    PartwiseText(OpenFile &file, const QString &path, qint64 limit, WorkPacer *pacer) :
+    PartwiseText(OpenFile &file, const QString &path, qint64 limit) :
         file_(file),
         path_(path),
         limit_(limit),
-        pacer_(pacer),
         partBytes_(qsizetype(std::clamp(file.size() + 1, qint64(4096), qint64(bytesPerDecodedRead))))
     { }
 
@@ -278,8 +257,6 @@ private:
         read_ += filled - held;
         if (read_ > limit_)
             throw tooLarge(path_, limit_);
-        if (pacer_)
-            pacer_->tickNow();
         return filled;
     }
 
@@ -325,7 +302,7 @@ private:
         QByteArray part(partBytes_, Qt::Uninitialized);
         for (;;) {
             const qsizetype held = fill(part, 0);
-            text += decodeWindows1252(QByteArrayView(part.constData(), held), nullptr);
+            text += decodeWindows1252(QByteArrayView(part.constData(), held));
             if (atEnd_)
                 return text;
         }
@@ -334,7 +311,6 @@ private:
     OpenFile &file_;
     const QString &path_;
     qint64 limit_;
-    WorkPacer *pacer_;
     qsizetype partBytes_;
     qint64 read_ = 0;
     bool atEnd_ = false;
@@ -342,7 +318,7 @@ private:
 
 } // namespace
 
-QString TextFile::decode(QByteArrayView bytes, TextEncoding *found, WorkPacer *pacer)
+QString TextFile::decode(QByteArrayView bytes, TextEncoding *found)
 {
     TextEncoding encoding = TextEncoding::Utf8;
     QByteArrayView body(bytes);
@@ -359,28 +335,42 @@ QString TextFile::decode(QByteArrayView bytes, TextEncoding *found, WorkPacer *p
     QString text;
     if (encoding == TextEncoding::Utf8) {
         bool invalid = false;
-        text = decodeWith(QStringConverter::Utf8, body, &invalid, pacer);
+        text = decodeWith(QStringConverter::Utf8, body, &invalid);
         if (invalid) {
             encoding = TextEncoding::Windows1252;
             text.clear(); // before the second text is made, not after
-            text = decodeWindows1252(body, pacer);
+            text = decodeWindows1252(body);
         }
     } else {
-        text = decodeWith(converterFor(encoding), body, nullptr, pacer);
+        text = decodeWith(converterFor(encoding), body, nullptr);
     }
     if (found)
         *found = encoding;
     return text;
 }
 
-QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer)
+QByteArray TextFile::readBytes(const QString &path, qint64 maxBytes, FileKinds kinds)
 {
     OpenFile file(path, kinds);
-    return readToEnd(file, path, maxBytes, pacer);
+    return readToEnd(file, path, maxBytes);
 }
 
-TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer,
-                              TextEncoding *found)
+QByteArray TextFile::readStart(const QString &path, qint64 maxBytes, FileKinds kinds)
+{
+    OpenFile file(path, kinds);
+    QByteArray bytes(qsizetype(file.isRegular() ? std::min(maxBytes, file.size()) : maxBytes), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const qsizetype got = file.readSome(bytes.data() + filled, bytes.size() - filled);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds kinds, TextEncoding *found)
 {
     QString text;
     {
@@ -389,20 +379,18 @@ TextLines TextFile::readLines(const QString &path, qint64 maxBytes, FileKinds ki
             const qint64 limit = maxBytes == noLimit ? std::numeric_limits<qsizetype>::max() - 1 : maxBytes;
             if (file.size() > limit)
                 throw tooLarge(path, maxBytes);
-            text = PartwiseText(file, path, limit, pacer).read(found);
+            text = PartwiseText(file, path, limit).read(found);
         } else {
-            text = decode(readToEnd(file, path, maxBytes, pacer), found, pacer);
+            text = decode(readToEnd(file, path, maxBytes), found);
         }
     }
-    if (pacer)
-        pacer->tickNow();
-    return TextLines::fromText(std::move(text), pacer);
+    return TextLines::fromText(std::move(text));
 }
 
 TextFile::Content TextFile::read(const QString &path, qint64 maxBytes, FileKinds kinds)
 {
     Content content;
-    content.lines = readLines(path, maxBytes, kinds, nullptr, &content.encoding).toStringList();
+    content.lines = readLines(path, maxBytes, kinds, &content.encoding).toStringList();
     return content;
 }
 

@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <QStringView>
 
-class WorkPacer;
-
 // Whole-file text reading and writing, shared by report loading, counter set files and exports.
 class TextFile
 {
@@ -29,20 +27,21 @@ public:
     // device that never ends cannot exhaust the memory). For short files such as counter sets.
     static Content read(const QString &path, qint64 maxBytes = noLimit, FileKinds kinds = FileKinds::RegularOnly);
 
-    // The same for a file of any size, held as one text: a report. The pacer, when given, is
-    // ticked between the parts of reading, decoding and splitting, so a large file does not hold
-    // the window.
-    static TextLines readLines(const QString &path, qint64 maxBytes, FileKinds kinds, WorkPacer *pacer = nullptr,
-                               TextEncoding *found = nullptr);
+    // The same for a file of any size, held as one text: a report.
+    static TextLines readLines(const QString &path, qint64 maxBytes, FileKinds kinds, TextEncoding *found = nullptr);
 
     // The file's bytes as they are, with the same failures and the same size limit as read(). A
     // regular file is read by its size; a pipe, which has none, in parts up to the limit. A file
     // that is not of `kinds` is refused before anything blocks on it.
     static QByteArray readBytes(const QString &path, qint64 maxBytes = noLimit,
-                                FileKinds kinds = FileKinds::RegularOnly, WorkPacer *pacer = nullptr);
+                                FileKinds kinds = FileKinds::RegularOnly);
+
+    // The first `maxBytes` bytes of the file, or the whole of a shorter one: the failures of
+    // readBytes(), but no size limit.
+    static QByteArray readStart(const QString &path, qint64 maxBytes, FileKinds kinds = FileKinds::RegularOnly);
 
     // Decodes a file's bytes as read() does.
-    static QString decode(QByteArrayView bytes, TextEncoding *found = nullptr, WorkPacer *pacer = nullptr);
+    static QString decode(QByteArrayView bytes, TextEncoding *found = nullptr);
 
     // The encoding to write in so that the file matches one read in `found`: the same encoding,
     // with its byte-order mark, when it had one; otherwise UTF-8 without a mark (UTF-8 keeps every

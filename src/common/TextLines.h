@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <iterator>
 
-class WorkPacer;
-
 // The lines of one text, such as a whole report, held as a single buffer: the lines joined by '\n'.
 // Memory follows the size of the text, not its
 // number of lines: a report of millions of empty lines costs what its characters cost. Copies share
@@ -31,8 +29,8 @@ public:
 
     // Splits `text` at CR LF, LF alone or CR alone. A line break at the very end adds no empty
     // line, and an empty text has no lines. The text is taken over and its line ends are rewritten
-    // in place; the pacer, when given, is ticked between parts of a long text.
-    static TextLines fromText(QString text, WorkPacer *pacer = nullptr);
+    // in place.
+    static TextLines fromText(QString text);
 
     qsizetype count() const { return count_; }
     bool isEmpty() const { return count_ == 0; }

@@ -21,8 +21,6 @@ public:
     virtual ~Ui() = default;
 
     virtual void setStatus(StatusPanel panel, const QString &text) = 0;
-    // Lets the window repaint and see keys (Esc) while a long command runs.
-    virtual void pumpEvents() = 0;
     // An error box with an OK button; `text` is the whole text, "APP. ERR (...):  " included.
     virtual void error(const QString &text) = 0;
     virtual void info(const QString &text) = 0;

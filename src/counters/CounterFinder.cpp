@@ -43,9 +43,8 @@ void offerTheTop(GridTable &sections, Ui &ui)
 
 } // namespace
 
-void findNext(GridTable &sections, const QString &searchText, Ui &ui, bool &abort)
+void findNext(GridTable &sections, const QString &searchText, Ui &ui)
 {
-    abort = false;
     if (searchText.isEmpty()) {
         offerTheTop(sections, ui);
         return;

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace CounterSetFile {
 
 namespace {
@@ -22,13 +24,27 @@ void refuseBinary(QStringView text, const QString &path)
                       QStringLiteral("\" is not a counter set file: it holds binary data."));
 }
 
+[[noreturn]] void refuseAsWithoutSeparators(const QString &path)
+{
+    throw Failure(QStringLiteral("'") % path % QStringLiteral("' is not a counter set file: no line holds [+]."));
+}
+
 // The shared open dialog keeps the name it last held, so Load Counters may well offer the report
 // just loaded. Every line of a counter set file holds the separator; a text without one would
 // replace the default counter set with rows of nothing.
 void refuseWithoutSeparators(QStringView text, const QString &path)
 {
     if (!text.isEmpty() && !text.contains(QStringView(separator)))
-        throw Failure(QStringLiteral("'") % path % QStringLiteral("' is not a counter set file: no line holds [+]."));
+        refuseAsWithoutSeparators(path);
+}
+
+void refuseWithoutSeparators(const QStringList &lines, const QString &path)
+{
+    const auto holdsSeparator = [](const QString &line) {
+        return line.contains(QStringView(separator));
+    };
+    if (!lines.isEmpty() && std::none_of(lines.begin(), lines.end(), holdsSeparator))
+        refuseAsWithoutSeparators(path);
 }
 
 QByteArray readCounterSetBytes(const QString &path)
@@ -62,6 +78,14 @@ void replaceDefaultWith(const QString &picked)
     if (isSameFile(picked, target))
         return;
     TextFile::writeBytes(target, readCounterSetBytes(picked));
+}
+
+void fill(GridTable &counters, const QStringList &lines)
+{
+    GridTable::BulkUpdate batch(counters);
+    counters.clearBody();
+    for (const QString &line : lines)
+        CounterSet::append(counters, fieldsOf(line));
 }
 
 } // namespace
@@ -103,10 +127,15 @@ QStringList fieldsOf(const QString &line)
 TextEncoding load(GridTable &counters, const QString &path, FileKinds kinds)
 {
     const TextFile::Content content = readCounterSet(path, kinds);
-    GridTable::BulkUpdate batch(counters);
-    counters.clearBody();
-    for (const QString &line : content.lines)
-        CounterSet::append(counters, fieldsOf(line));
+    fill(counters, content.lines);
+    return content.encoding;
+}
+
+TextEncoding loadPicked(GridTable &counters, const QString &path, FileKinds kinds)
+{
+    const TextFile::Content content = readCounterSet(path, kinds);
+    refuseWithoutSeparators(content.lines, path);
+    fill(counters, content.lines);
     return content.encoding;
 }
 

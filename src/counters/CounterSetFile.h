@@ -41,6 +41,11 @@ QStringList fieldsOf(const QString &line);
 // line may read a pipe. Throws Failure.
 TextEncoding load(GridTable &counters, const QString &path, FileKinds kinds = FileKinds::RegularOnly);
 
+// The same for a file the user names as a counter set (the command line's --counters), refused as
+// Load Counters refuses a pick: a text without a single "[+]" is no counter set file, while an
+// empty file is an empty counter set. Throws Failure.
+TextEncoding loadPicked(GridTable &counters, const QString &path, FileKinds kinds);
+
 // Writes rows 1.. of the counter set in `encoding`. Throws Failure.
 void save(const GridTable &counters, const QString &path, TextEncoding encoding);
 

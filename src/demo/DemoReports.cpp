@@ -6,6 +6,7 @@
 #include "ReportNoise.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
+#include "common/TextRules.h"
 #include "counters/CounterSetFile.h"
 
 #include <QDir>
@@ -19,7 +20,8 @@ namespace DemoReports {
 
 namespace {
 
-const QString startFormat = QStringLiteral("MMM d, yyyy hh:mm:ss");
+const QString startDateFormat = QStringLiteral("MMM d, yyyy");
+const QString startTimeFormat = QStringLiteral("hh:mm:ss");
 
 QDateTime startOf(const Settings &settings, int report)
 {
@@ -65,13 +67,19 @@ Settings defaultSettings()
     return settings;
 }
 
+// Date and time are read apart: read together they would be a local time, and one that the local
+// zone's daylight saving skips ("Mar 30, 2025 02:30:00" in Europe) would be no time at all.
 std::optional<QDateTime> readStart(QStringView text)
 {
-    QDateTime start = QLocale::c().toDateTime(text.trimmed().toString(), startFormat);
-    if (!start.isValid())
+    const QString start = TextRules::trimmed(text);
+    const qsizetype space = start.lastIndexOf(u' ');
+    if (space < 0)
         return std::nullopt;
-    start.setTimeSpec(Qt::UTC);
-    return start;
+    const QDate date = QLocale::c().toDate(start.left(space), startDateFormat);
+    const QTime time = QLocale::c().toTime(start.mid(space + 1), startTimeFormat);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QString startText(const QDateTime &start)

@@ -1,6 +1,6 @@
 #include "CounterNameIndex.h"
 
-#include "DigestTableLayout.h"
+#include "DigestRows.h"
 #include "common/TextRules.h"
 #include "grid/GridTable.h"
 
@@ -43,11 +43,14 @@ void overwrite(QString &text, QStringView with)
 
 } // namespace
 
-CounterNameIndex::CounterNameIndex(const GridTable &digest)
+CounterNameIndex::CounterNameIndex(const GridTable &digest) : CounterNameIndex(DigestRows::of(digest).names)
+{ }
+
+CounterNameIndex::CounterNameIndex(const QStringList &namesByRow)
 {
-    names_.resize(std::size_t(digest.rows()));
-    for (int row = 1; row < digest.rows(); ++row) {
-        names_[std::size_t(row)] = digest.cell(DigestTableLayout::CounterName, row).toString();
+    names_.resize(std::size_t(namesByRow.size() + 1));
+    for (int row = 1; row <= namesByRow.size(); ++row) {
+        names_[std::size_t(row)] = namesByRow[row - 1];
         add(row, names_[std::size_t(row)]);
     }
 }

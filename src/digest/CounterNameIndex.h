@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -27,11 +28,17 @@ class CounterNameIndex
 {
 public:
     explicit CounterNameIndex(const GridTable &digest);
+    // The same for the counter names of a run's rows, row r at index r - 1. Each worker of a run
+    // builds its own: the index remembers what it was asked, so it is not shared between threads.
+    explicit CounterNameIndex(const QStringList &namesByRow);
 
     // The digest rows, ascending, whose counter name holds "[" + field + "]" for each of the three
     // fields that is not blank, the field taken untrimmed. Empty when all three are blank: such a
     // section row is never copied. The list lasts until the next call.
     const std::vector<int> &rowsMatching(QStringView section, QStringView subSection1, QStringView subSection2) const;
+
+    // The digest table's row count when the index was built, header row included.
+    int rows() const { return int(names_.size()); }
 
 private:
     // A name with brackets in its fields can have many pieces (one per pair of an opening and a

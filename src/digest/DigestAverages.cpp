@@ -1,9 +1,9 @@
 #include "DigestAverages.h"
 
-#include "DigestTableLayout.h"
+#include "DigestColumnMap.h"
+#include "DigestStatistics.h"
 #include "common/Failure.h"
 #include "common/NumberText.h"
-#include "common/TextRules.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
 
@@ -14,15 +14,6 @@
 namespace DigestAverages {
 
 namespace {
-
-int averageColumn(const GridTable &digest)
-{
-    for (int column = 0; column < digest.columns(); ++column) {
-        if (TextRules::equalsAnyCase(digest.cell(column, 0), u"Avg"))
-            return column;
-    }
-    throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
-}
 
 // Two decimals, an exact half going to the even hundredth: 0.125 (exactly 12.5 hundredths) gives
 // 0.12, 0.375 gives 0.38. std::nearbyint rounds halves to even in the default rounding mode, which
@@ -44,11 +35,11 @@ struct RowSum
 
 // The sum of each row, taken a column at a time: the table keeps its cells column by column, and a
 // sum along a row would fetch every cell from afar. Each row still adds its figures from the left.
-std::vector<RowSum> rowSums(const GridTable &digest, int skippedColumn)
+std::vector<RowSum> rowSums(const GridTable &digest, const DigestColumnMap &columns)
 {
     std::vector<RowSum> sums(std::size_t(digest.rows()));
     for (int column = 1; column < digest.columns(); ++column) {
-        if (column == skippedColumn)
+        if (column == columns.average() || columns.isStatistic(column))
             continue;
         for (int row = 1; row < digest.rows(); ++row) {
             RowSum &rowSum = sums[std::size_t(row)];
@@ -65,25 +56,34 @@ std::vector<RowSum> rowSums(const GridTable &digest, int skippedColumn)
     return sums;
 }
 
+void writeAverages(GridTable &digest, const DigestColumnMap &columns)
+{
+    const int average = columns.average();
+    for (int row = 0; row < digest.rows(); ++row)
+        digest.setCell(average, row, QString());
+    digest.setCell(average, 0, QStringLiteral("Avg"));
+
+    const int reportColumns = columns.reportCount();
+    if (reportColumns <= 0)
+        return;
+    const std::vector<RowSum> sums = rowSums(digest, columns);
+    for (int row = 1; row < digest.rows(); ++row) {
+        const double mean = sums[std::size_t(row)].sum / reportColumns;
+        digest.setCell(average, row, NumberText::general(toHundredths(mean)));
+    }
+}
+
 } // namespace
 
 void calculate(GridTable &digest, Ui &ui)
 {
     ui.setStatus(StatusPanel::Messages, QStringLiteral("Calculating Average Values..."));
-    const int average = averageColumn(digest);
+    const DigestColumnMap columns(digest);
+    if (columns.average() == DigestColumnMap::none)
+        throw Failure(QStringLiteral("The digest table has no \"Avg\" column."));
     GridTable::BulkUpdate batch(digest);
-    for (int row = 0; row < digest.rows(); ++row)
-        digest.setCell(average, row, QString());
-    digest.setCell(average, 0, QStringLiteral("Avg"));
-
-    const int reportColumns = digest.columns() - DigestTableLayout::fixedColumnCount;
-    if (reportColumns <= 0)
-        return;
-    const std::vector<RowSum> sums = rowSums(digest, average);
-    for (int row = 1; row < digest.rows(); ++row) {
-        const double mean = sums[std::size_t(row)].sum / reportColumns;
-        digest.setCell(average, row, NumberText::general(toHundredths(mean)));
-    }
+    writeAverages(digest, columns);
+    DigestStatistics::calculate(digest);
 }
 
 } // namespace DigestAverages

@@ -8,10 +8,11 @@ namespace DigestAverages {
 
 // Rewrites the column headed "Avg" (the first header equal to it, ASCII letter case ignored) as a
 // whole. Without report columns it is left empty below its header. Otherwise row r gets the sum of
-// the numbers in row r's other columns (a cell that is not a number adds nothing) divided by the
-// number of report columns, rounded to two decimals with halves to the even hundredth and written
-// in the general number format. Shows "Calculating Average Values..." in panel 1. Throws Failure
-// when no column is headed "Avg".
+// the numbers in row r's other columns (a cell that is not a number adds nothing; the statistics
+// columns are no report's) divided by the number of report columns, rounded to two decimals with
+// halves to the even hundredth and written in the general number format. The statistics columns,
+// when shown, are calculated again with it. Shows "Calculating Average Values..." in panel 1.
+// Throws Failure when no column is headed "Avg".
 void calculate(GridTable &digest, Ui &ui);
 
 } // namespace DigestAverages

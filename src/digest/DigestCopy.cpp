@@ -1,7 +1,6 @@
 #include "DigestCopy.h"
 
-#include "CounterNameIndex.h"
-#include "DigestTableLayout.h"
+#include "CounterMatches.h"
 #include "ValueColumn.h"
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
@@ -12,24 +11,6 @@
 namespace DigestCopy {
 
 namespace {
-
-constexpr int noMatch = -1;
-
-// For each digest row the last section row that matches it, or noMatch.
-std::vector<int> lastMatchingRows(const GridTable &digest, const GridTable &sections, const CounterNameIndex &index)
-{
-    std::vector<int> last(std::size_t(digest.rows()), noMatch);
-    for (int row = 1; row < sections.rows(); ++row) {
-        const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
-                                                              sections.cell(SectionTableLayout::SubSection1, row),
-                                                              sections.cell(SectionTableLayout::SubSection2, row));
-        for (int digestRow : matching) {
-            if (digestRow < digest.rows())
-                last[std::size_t(digestRow)] = row;
-        }
-    }
-    return last;
-}
 
 // The column of each counter type, looked up once per report: a counter set holds a few types
 // over and over.
@@ -58,28 +39,34 @@ private:
 
 } // namespace
 
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
-                const QString &sampleTime, const bool &abortFlag)
+Copied valuesOf(const GridTable &sections, const CounterMatches &matches, const QStringList &types)
 {
-    if (abortFlag)
-        return false;
-    const std::vector<int> last = lastMatchingRows(digest, sections, index);
     ColumnChoice columns(sections);
-    GridTable::BulkUpdate batch(digest);
-    bool anyMatch = false;
-    for (int row = 1; row < digest.rows(); ++row) {
-        const int sectionRow = last[std::size_t(row)];
-        if (sectionRow == noMatch)
+    Copied copied;
+    copied.values.resize(types.size());
+    for (qsizetype row = 0; row < types.size(); ++row) {
+        const int sectionRow = matches.last(int(row) + 1);
+        if (sectionRow == CounterMatches::noMatch)
             continue;
-        anyMatch = true;
-        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow),
-                                          digest.cell(DigestTableLayout::Type, row));
-        digest.setCell(reportColumn, row,
-                       column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow));
+        copied.anyMatch = true;
+        const int column = columns.forRow(sections.cell(SectionTableLayout::Section, sectionRow), types[row]);
+        copied.values[row] = column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow).toString();
     }
-    if (anyMatch)
-        digest.setCell(reportColumn, 0, sampleTime);
-    return true;
+    return copied;
+}
+
+Copied valuesOf(const GridTable &sections, const CounterNameIndex &index, const QStringList &types)
+{
+    return valuesOf(sections, CounterMatches(sections, index), types);
+}
+
+QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType)
+{
+    const QStringView section = sections.cell(SectionTableLayout::Section, sectionRow);
+    const int column = ValueColumn::isSpinlockRow(section)
+        ? ValueColumn::forSpinlock(counterType)
+        : ValueColumn::forOrdinary(counterType, ValueColumn::headersOf(sections));
+    return column == ValueColumn::none ? QStringLiteral("-1") : sections.cell(column, sectionRow).toString();
 }
 
 } // namespace DigestCopy

@@ -1,22 +1,32 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
+class CounterMatches;
 class CounterNameIndex;
 class GridTable;
 
-// Copies the figures of one parsed report into its report column of the digest table.
+// Takes the figures of one parsed report for the counters of a digest.
 namespace DigestCopy {
 
-// Writes into `reportColumn`, for every digest row whose counter the section table holds, the
-// figure of the last matching section row (in section table order) in the column its counter type
-// selects, or the no-value mark "-1" when the type selects none. Rows the report lacks stay empty.
-// Row 0 gets `sampleTime` when at least one row matched.
-//
-// `abortFlag` is read once, before anything is written: when set, the column stays untouched and
-// the result is false. Reading it once is as good as reading it before every row pair, since
-// the copy never hands control to the window and so nothing can set the flag while it works.
-bool copyReport(GridTable &digest, int reportColumn, const GridTable &sections, const CounterNameIndex &index,
-                const QString &sampleTime, const bool &abortFlag);
+struct Copied
+{
+    // By digest row (row r at index r - 1): the figure of the last matching section row (in
+    // section table order) in the column its counter type selects, the no-value mark "-1" when the
+    // type selects none, or empty when no section row matches.
+    QStringList values;
+    // Whether any section row matched a digest row: only then is the column headed by its time.
+    bool anyMatch = false;
+};
+
+// `types` are the digest rows' counter types, by row as the values; `matches` says which section
+// rows match them.
+Copied valuesOf(const GridTable &sections, const CounterMatches &matches, const QStringList &types);
+// The same, matching the section rows against `index`, which knows the rows' names.
+Copied valuesOf(const GridTable &sections, const CounterNameIndex &index, const QStringList &types);
+
+// What the copy takes for a digest row of `counterType` that `sectionRow` matches: the figure in
+// the column the type selects, or "-1" when it selects none.
+QString figureOf(const GridTable &sections, int sectionRow, const QString &counterType);
 
 } // namespace DigestCopy

@@ -1,6 +1,7 @@
 #include "DigestEditing.h"
 
 #include "DigestAverages.h"
+#include "DigestColumnMap.h"
 #include "DigestTableLayout.h"
 #include "grid/GridTable.h"
 
@@ -8,9 +9,7 @@ namespace DigestEditing {
 
 bool isProtected(const GridTable &digest, int column)
 {
-    const QStringView header = digest.cell(column, 0);
-    return header == QStringLiteral("Sysmon Counter") || header == QStringLiteral("Type") ||
-        header == QStringLiteral("Avg");
+    return DigestColumnMap(digest).isProtected(column);
 }
 
 bool canDeleteColumn(const GridTable &digest, int column)
@@ -39,7 +38,7 @@ void deleteCurrentRow(GridTable &digest)
 
 QString currentCounterName(const GridTable &digest)
 {
-    return digest.cell(DigestTableLayout::CounterName, digest.currentRow()).toString();
+    return digest.cell(DigestColumnMap(digest).counterName(), digest.currentRow()).toString();
 }
 
 } // namespace DigestEditing

@@ -10,8 +10,8 @@ class Ui;
 // columns stay whatever the user does.
 namespace DigestEditing {
 
-// Whether a column is headed "Sysmon Counter", "Type" or "Avg" (exactly), so it can never be
-// deleted.
+// Whether a column is headed "Sysmon Counter", "Type" or "Avg" (exactly), or shows a statistic,
+// so it can never be deleted.
 bool isProtected(const GridTable &digest, int column);
 
 // Whether Delete Column may remove `column`: a column of the table other than the gutter and the
@@ -23,7 +23,8 @@ bool canDeleteColumn(const GridTable &digest, int column);
 QString deleteColumnCaption(const GridTable &digest, int column);
 
 // Delete Column: removes the column (the columns after it move left with their headers) and
-// computes the averages again without it. Does nothing for a column that cannot be deleted.
+// computes the averages (and the statistics shown) again without it. Does nothing for a column
+// that cannot be deleted.
 void deleteColumn(GridTable &digest, int column, Ui &ui);
 
 // The Delete key: removes the current counter row in all columns, the rows below moving up; a

@@ -1,19 +1,14 @@
 #include "DigestRun.h"
 
-#include "CounterNameIndex.h"
-#include "DigestAverages.h"
-#include "DigestCopy.h"
-#include "DigestReset.h"
-#include "DigestTableLayout.h"
+#include "DigestWorkers.h"
 #include "FileList.h"
-#include "SampleTime.h"
 #include "common/CommandGuard.h"
 #include "common/TextRules.h"
 #include "common/Ui.h"
-#include "grid/GridTable.h"
-#include "report/ReportParser.h"
 
-#include <optional>
+#include <QThread>
+
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -21,29 +16,21 @@ namespace {
 // The panel shows the end of the path: enough for a file name that differs by a time stamp.
 constexpr qsizetype shownPathTail = 11;
 
-QString loadedStatus(const QString &path)
+} // namespace
+
+DigestRun::DigestRun(Input input) : input_(std::move(input))
+{ }
+
+QString DigestRun::loadedStatus(const QString &path)
 {
     return QStringLiteral("Loaded Sysmon File ...") % TextRules::rightPiece(path, shownPathTail) %
         QStringLiteral("...");
 }
 
-// A listed file that is no text at all would give an empty report column without a word; the user
-// is told which file it was, as for a report the parser fails on.
-bool holdsBinaryData(const TextLines &report)
+int DigestRun::defaultJobs()
 {
-    return report.joined().contains(QChar(u'\0'));
+    return std::max(1, QThread::idealThreadCount());
 }
-
-QString binaryDataMessage(const QString &path)
-{
-    return QStringLiteral("\"") % path % QStringLiteral("\" is not a Sysmon report: it holds binary data.");
-}
-
-} // namespace
-
-DigestRun::DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks, int pumpIntervalMs) :
-    tables_(tables), ui_(ui), abortFlag_(abortFlag), hooks_(std::move(hooks)), pacer_(ui, pumpIntervalMs)
-{ }
 
 bool DigestRun::mayStart(const GridTable &files, Ui &ui)
 {
@@ -54,96 +41,60 @@ bool DigestRun::mayStart(const GridTable &files, Ui &ui)
     return ui.confirm(QStringLiteral("Start Parsing Sysmon Files?"));
 }
 
-DigestRun::Outcome DigestRun::run(const QStringList &paths, const Options &options)
+ReportDigester::Options DigestRun::digesterOptions() const
 {
-    abortFlag_ = false;
-    // The views hear of the new columns and their figures when the window gets control, and at
-    // the end however the run ends.
-    GridTable::BulkUpdate batch(tables_.digest);
-    const WorkPacer::Hook showColumns(pacer_, [this] { showColumnsNowAndThen(); });
-    if (!options.append)
-        reset();
-    // The rows stay as they are while the run works: the window refuses every edit of the table.
-    const CounterNameIndex index(tables_.digest);
-    const int total = int(paths.size());
-    for (int done = 1; done <= total; ++done) {
-        if (!digestReport(paths[done - 1], index, options.timeOnly)) {
-            calculateAverages();
-            return Outcome::Aborted;
+    return { .timeOnly = input_.timeOnly, .window = input_.window, .listProblems = input_.listProblems };
+}
+
+DigestRun::Result DigestRun::run(Observer &observer, std::stop_token stop)
+{
+    const int jobs = std::min<qsizetype>(input_.jobs > 0 ? input_.jobs : defaultJobs(), input_.paths.size());
+    return jobs <= 1 ? runHere(observer, stop) : runOnWorkers(observer, stop, jobs);
+}
+
+// One job: no thread is worth starting, the reports are digested one after the other right here.
+DigestRun::Result DigestRun::runHere(Observer &observer, std::stop_token stop)
+{
+    Result result;
+    ReportDigester digester(input_.rows, digesterOptions(), input_.load);
+    for (const QString &path : std::as_const(input_.paths)) {
+        if (stop.stop_requested()) {
+            result.end = End::Cancelled;
+            return result;
         }
-        ui_.setStatus(StatusPanel::Files, QStringLiteral("Parsed %1 out of %2 files...").arg(done).arg(total));
-        if (hooks_.reportDone)
-            hooks_.reportDone(done, total);
+        std::optional<DigestedReport> report;
+        if (const auto failure =
+                CommandGuard::failureOf([&] { report = digester.digest(path, stop, input_.handOverParses); })) {
+            result.end = End::Unreadable;
+            result.failure = *failure;
+            return result;
+        }
+        // A stop during the parse leaves a report cut short: it is not handed over.
+        if (stop.stop_requested()) {
+            result.end = End::Cancelled;
+            return result;
+        }
+        observer.reportDigested(result.delivered++, std::move(*report));
     }
-    pacer_.handBack();
-    calculateAverages();
-    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Digest Done."));
-    return Outcome::Done;
+    return result;
 }
 
-void DigestRun::reset()
+DigestRun::Result DigestRun::runOnWorkers(Observer &observer, std::stop_token stop, int jobs)
 {
-    const QStringList names = DigestReset::fromCounterSet(tables_.digest, tables_.counters);
-    if (hooks_.rowsReset)
-        hooks_.rowsReset(names);
-}
-
-// False when the run is to end: an Esc seen during the parse, or while the window had control
-// right after it, leaves this report's column empty. Short reports are parsed without the parser
-// handing control back; the run's budget then hands it back between reports.
-bool DigestRun::digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly)
-{
-    parseReport(path);
-    pacer_.tickNow();
-    const int column = addReportColumn();
-    tables_.digest.setColumnNote(column, DigestTableLayout::ReportPath, path);
-    tables_.digest.setColumnNote(column, DigestTableLayout::SamplingStart, SampleTime::of(tables_.sections, false));
-    return DigestCopy::copyReport(tables_.digest, column, tables_.sections, index,
-                                  SampleTime::of(tables_.sections, timeOnly), abortFlag_);
-}
-
-// The report's text lives only as long as its parse, unless the window keeps it: a run over
-// thousands of reports holds one at a time.
-void DigestRun::parseReport(const QString &path)
-{
-    const TextLines report = hooks_.loadReport(path, pacer_);
-    // The parser clears the abort flag when it starts; an Esc seen while the report was read must
-    // still end the run after this report, as one seen during the parse does.
-    const bool escWhileLoading = abortFlag_;
-    if (hooks_.reportLoaded)
-        hooks_.reportLoaded(report);
-    ui_.setStatus(StatusPanel::Messages, loadedStatus(path));
-    std::optional<QString> failure = CommandGuard::failureOf(
-        [&] { ReportParser(tables_.sections, tables_.categoryLists, ui_, abortFlag_).run(report, pacer_); });
-    if (escWhileLoading)
-        abortFlag_ = true;
-    if (holdsBinaryData(report))
-        failure = binaryDataMessage(path);
-    if (failure && hooks_.parseFailed)
-        hooks_.parseFailed(path, *failure);
-}
-
-// The table's views are told of the new columns only now and then, when the window gets control:
-// for every change of the column count a view lays out its header anew and repaints every cell it
-// shows, which costs more than digesting the report.
-void DigestRun::showColumnsNowAndThen()
-{
-    if (!tableShown_.isValid() || tableShown_.elapsed() >= tableRefreshMs) {
-        tables_.digest.publish();
-        tableShown_.start();
+    Result result;
+    DigestWorkers workers(input_.rows, input_.paths, digesterOptions(), input_.load, input_.handOverParses, jobs);
+    for (int index = 0; index < input_.paths.size(); ++index) {
+        std::optional<DigestWorkers::Outcome> outcome = workers.take(index, stop);
+        if (!outcome || stop.stop_requested()) {
+            result.end = End::Cancelled;
+            return result;
+        }
+        if (outcome->unreadable) {
+            result.end = End::Unreadable;
+            result.failure = *outcome->unreadable;
+            return result;
+        }
+        observer.reportDigested(result.delivered++, std::move(*outcome->report));
     }
-}
-
-int DigestRun::addReportColumn()
-{
-    GridTable &digest = tables_.digest;
-    digest.setColumns(digest.columns() + 1);
-    return digest.columns() - 1;
-}
-
-// The averages guard themselves: a failure there is shown and the run still ends as it would.
-void DigestRun::calculateAverages()
-{
-    CommandGuard::run(ui_, QStringLiteral("CalculateAverages"),
-                      [this] { DigestAverages::calculate(tables_.digest, ui_); });
+    return result;
 }

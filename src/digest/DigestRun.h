@@ -1,94 +1,93 @@
 #pragma once
 
-#include "common/TextLines.h"
-#include "common/WorkPacer.h"
+#include "DigestRows.h"
+#include "DigestedReport.h"
+#include "ReportDigester.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <stop_token>
 
-class CounterNameIndex;
 class GridTable;
 class Ui;
-struct CategoryLists;
 
-// "St&art Parsing of Sysmon Files" without the window: every listed report in turn is loaded,
-// parsed exactly as "&Parse Sections" parses it, and given a report column of the digest table
-// holding the figures of the picked counters; then the averages. The window and the command line
-// both run it, each with its own hooks.
+// "St&art Parsing of Sysmon Files" without the window: every listed report is read, parsed exactly
+// as "&Parse Sections" parses it and reduced to the figures of the run's counters. Reports are read
+// and parsed on worker threads, a bounded number ahead, each into a section table of its own; the
+// thread that runs the run hands them to its observer one by one in list order, so whoever adds
+// the columns adds them exactly as one thread working through the list would.
+//
+// The run owns its work and nothing else: it never touches a window's tables. The window and the
+// command line decide what its reports do to their digest tables.
 class DigestRun
 {
 public:
-    // The tables a run reads and writes; they outlive the run.
-    struct Tables
+    struct Input
     {
-        GridTable &digest;
-        const GridTable &counters; // read only by the reset
-        GridTable &sections; // left holding the last report parsed
-        CategoryLists &categoryLists; // likewise
-    };
-
-    struct Options
-    {
-        // Add report columns to the table as it stands instead of rebuilding it from the counter
-        // set first.
-        bool append = false;
+        DigestRows rows;
+        QStringList paths;
         // Head each report column with only the time of day of its sampling start.
         bool timeOnly = true;
+        // Digest only the reports whose sampling start lies in it: the others get no figures.
+        TimeWindow window = TimeWindow();
+        // Check every report for the list of report problems (DigestedReport::facts).
+        bool listProblems = false;
+        // How a listed report is read (the window takes regular files only, the command line pipes
+        // too). Called on the worker threads.
+        ReportDigester::Loader load;
+        // Worker threads; 0 takes one per core. One runs everything on the calling thread.
+        int jobs = 0;
+        // Hand every parsed report over with its figures (the window keeps the last one).
+        bool handOverParses = false;
     };
 
-    // What the window and the command line do differently. Only loadReport is required.
-    struct Hooks
+    enum class End {
+        Done,
+        // A stop was requested: the reports after the last one handed over get no column.
+        Cancelled,
+        // A listed report could not be read: the run ended before it.
+        Unreadable,
+    };
+
+    struct Result
     {
-        // Reads one listed report whole, ticking `pacer` while it reads. Throws Failure when it
-        // cannot, which ends the run.
-        std::function<TextLines(const QString &path, WorkPacer &pacer)> loadReport;
-        // The report just loaded, before its parse: the window keeps it as its report text.
-        std::function<void(const TextLines &report)> reportLoaded;
-        // The counter names of the rows a reset wrote: the items of the chart's value-axis lists.
-        std::function<void(const QStringList &counterNames)> rowsReset;
-        // A report's parse failed; the run goes on with the rows the parse wrote before it failed.
-        std::function<void(const QString &path, const QString &message)> parseFailed;
-        // `done` reports of `total` have their column.
-        std::function<void(int done, int total)> reportDone;
+        End end = End::Done;
+        // Why the report could not be read, when it could not.
+        QString failure;
+        // Reports handed to the observer.
+        int delivered = 0;
     };
 
-    enum class Outcome { Done, Aborted };
+    class Observer
+    {
+    public:
+        virtual ~Observer() = default;
+        // Called on the thread that runs the run, in list order; the run waits for it to return.
+        virtual void reportDigested(int index, DigestedReport &&report) = 0;
+    };
 
-    // `pumpIntervalMs`: how long the run works between two hand-backs to the window.
-    DigestRun(const Tables &tables, Ui &ui, bool &abortFlag, Hooks hooks,
-              int pumpIntervalMs = WorkPacer::defaultIntervalMs);
+    explicit DigestRun(Input input);
+
+    // Digests the listed reports and returns how the run ended. A stop request ends it at once,
+    // as far as the observer got; the workers' reports that were not handed over are thrown away.
+    Result run(Observer &observer, std::stop_token stop = {});
+
+    // Status panel 1 as a report's column is added: "Loaded Sysmon File ..." + the last 11
+    // characters of its path + "...".
+    static QString loadedStatus(const QString &path);
+
+    // The number of cores, at least one.
+    static int defaultJobs();
 
     // What the window asks before a run: "Please select files first." when the file list is empty,
     // otherwise "Start Parsing Sysmon Files?". True when the run may start.
     static bool mayStart(const GridTable &files, Ui &ui);
 
-    // Digests the reports in order. Clears the abort flag first; when a parse or the hand-back to
-    // the window between reports finds it set, the current report's column stays empty, the
-    // averages are computed and the run ends. Ends with "Digest Done." in panel 1.
-    //
-    // A report that cannot be read throws Failure before its column is added: the columns of the
-    // reports before it stay, and the averages are those from before the run.
-    Outcome run(const QStringList &paths, const Options &options);
-
 private:
-    void reset();
-    bool digestReport(const QString &path, const CounterNameIndex &index, bool timeOnly);
-    void parseReport(const QString &path);
-    void showColumnsNowAndThen();
-    int addReportColumn();
-    void calculateAverages();
+    ReportDigester::Options digesterOptions() const;
+    Result runHere(Observer &observer, std::stop_token stop);
+    Result runOnWorkers(Observer &observer, std::stop_token stop, int jobs);
 
-    // How often, at most, the digest table's views are told of the columns added.
-    static constexpr int tableRefreshMs = 500;
-
-    Tables tables_;
-    Ui &ui_;
-    bool &abortFlag_;
-    Hooks hooks_;
-    // One time budget for the whole run: loading, parsing and copying every report.
-    WorkPacer pacer_;
-    QElapsedTimer tableShown_;
+    Input input_;
 };

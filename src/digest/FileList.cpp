@@ -4,6 +4,7 @@
 #include "common/TextRules.h"
 #include "common/Ui.h"
 #include "grid/GridTable.h"
+#include "report/ReportSniffer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,20 +36,37 @@ void addPaths(GridTable &files, const QStringList &paths, Ui &ui)
     ui.setStatus(StatusPanel::Messages, QStringLiteral("File Added."));
 }
 
-QStringList droppedPaths(const QStringList &dropped)
+Dropped droppedPaths(const QStringList &dropped)
 {
-    QStringList paths;
+    Dropped result;
     for (const QString &path : dropped) {
         const QFileInfo info(path);
         if (!info.isDir()) {
-            paths << path;
+            result.paths << path;
             continue;
         }
         const QDir folder(path);
-        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
-            paths << folder.filePath(name);
+        for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+            const QString file = folder.filePath(name);
+            if (ReportSniffer::isSysmonReport(file))
+                result.paths << file;
+            else
+                ++result.skipped;
+        }
     }
-    return paths;
+    return result;
+}
+
+void addDropped(GridTable &files, const QStringList &dropped, Ui &ui)
+{
+    const Dropped found = droppedPaths(dropped);
+    addPaths(files, found.paths, ui);
+    if (found.skipped == 0)
+        return;
+    QString text = found.paths.isEmpty() ? QString() : QStringLiteral("File Added. ");
+    text += found.skipped == 1 ? QStringLiteral("Skipped 1 file that is not a Sysmon report.")
+                               : QStringLiteral("Skipped %1 files that are not Sysmon reports.").arg(found.skipped);
+    ui.setStatus(StatusPanel::Messages, text);
 }
 
 void removeCurrent(GridTable &files)

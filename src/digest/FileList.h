@@ -19,9 +19,21 @@ void addFiles(GridTable &files, Ui &ui);
 // empty list.
 void addPaths(GridTable &files, const QStringList &paths, Ui &ui);
 
-// What files dropped from a file manager add, in the order dropped: a file as it is, a folder as
-// the files directly inside it, sorted by name (hidden files and subfolders left out).
-QStringList droppedPaths(const QStringList &dropped);
+// What files dropped from a file manager add, in the order dropped: a file as it is (the user chose
+// it), a folder as the Sysmon reports directly inside it, sorted by name (hidden files and
+// subfolders left out). A folder of reports also holds notes, counter sets and exports, each of
+// which would give the digest an empty column that counts in the averages.
+struct Dropped
+{
+    QStringList paths;
+    // The files of the folders that are no Sysmon reports.
+    int skipped = 0;
+};
+Dropped droppedPaths(const QStringList &dropped);
+
+// Adds what droppedPaths() gives as the open dialog's choice is added; panel 1 then also says how
+// many files of the folders were skipped.
+void addDropped(GridTable &files, const QStringList &dropped, Ui &ui);
 
 // The Delete key: removes the current entry without a question; the entries below move up, and a
 // single entry is emptied instead, which leaves the empty list.

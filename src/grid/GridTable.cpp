@@ -84,6 +84,15 @@ void GridTable::setColumns(int count)
         publishSize();
 }
 
+void GridTable::takeCells(GridTable &other)
+{
+    BulkUpdate batch(*this);
+    std::swap(cells_, other.cells_);
+    std::swap(columnNotes_, other.columnNotes_);
+    markAllDirty();
+    clampCurrentCell();
+}
+
 void GridTable::clearCells()
 {
     cells_.clearAll();

@@ -41,6 +41,11 @@ public:
     // Throws Failure for a cell outside the table.
     void setCell(int column, int row, QStringView text);
 
+    // Takes the cells and column notes of `other` in one step, leaving `other` with this table's
+    // old ones: a table filled on another thread becomes this one, and the views hear of it as of
+    // any bulk change, keeping their column widths. `other` must not be in use on another thread.
+    void takeCells(GridTable &other);
+
     // Empties every cell, the header row included; the size stays.
     void clearCells();
     void clearRow(int row);

@@ -1,24 +1,11 @@
 #include "ParseProgress.h"
 
-#include "common/TextRules.h"
-#include "common/Ui.h"
-#include "grid/GridTable.h"
+#include "ParseObserver.h"
 
-ParseProgress::ParseProgress(WorkPacer &pacer, Ui &ui, GridTable &sections, qsizetype lineCount) :
-    pacer_(pacer), ui_(ui), sections_(sections), lineCount_(lineCount), beforeHandBack_(pacer, [this] {
-        showLatest();
-        sections_.publish();
-    })
-{ }
-
-void ParseProgress::showLatest()
+void ParseProgress::tellLatest()
 {
-    if (latest_ == shown_)
+    if (!observer_ || latest_ == told_)
         return;
-    shown_ = latest_;
-    ui_.setStatus(StatusPanel::Progress,
-                  QStringLiteral("Metrics ") % QString::number(latest_) % QStringLiteral(" of ") %
-                      QString::number(lineCount_));
-    ui_.setStatus(StatusPanel::Messages,
-                  QStringLiteral("Parsing:  ") % TextRules::leftPiece(latestLine_, 20) % QStringLiteral("..."));
+    told_ = latest_;
+    observer_->lineReached(latest_, lineCount_, latestLine_);
 }

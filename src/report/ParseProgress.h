@@ -1,24 +1,26 @@
 #pragma once
 
-#include "common/WorkPacer.h"
-
 #include <QStringView>
 
-class GridTable;
-class Ui;
+class ParseObserver;
 
-// The status texts of a parse on top of the command's pacer. The line handling notes each line
-// that reaches the status step; the texts are written only when the pacer hands control back to
-// the window, and at the end, so that the texts left are those a per-line update would leave:
-// "Metrics i of n" and "Parsing:  " + the line's first 20 characters + "...". Right before each
-// hand-back the section table also tells its views of the rows so far.
+// The line progress of one parse. The line handling notes each line that reaches the status step;
+// the observer hears of the latest such line every few thousand lines and at the end of the scan,
+// so that what it shows last is what a per-line update would leave: the latest line that reached
+// the status step, however the scan ended.
 class ParseProgress
 {
 public:
-    ParseProgress(WorkPacer &pacer, Ui &ui, GridTable &sections, qsizetype lineCount);
+    ParseProgress(ParseObserver *observer, qsizetype lineCount) : observer_(observer), lineCount_(lineCount) { }
 
-    // Called before every line; hands control to the window when the time budget is spent.
-    void beforeLine() { pacer_.tick(); }
+    // Called before every line; tells the observer now and then.
+    void beforeLine()
+    {
+        if (observer_ && ++linesSinceTold_ >= linesPerNotice) {
+            linesSinceTold_ = 0;
+            tellLatest();
+        }
+    }
 
     // The line at `index` has reached the status step. `line` stays valid until the parse ends.
     void lineReached(qsizetype index, QStringView line)
@@ -27,16 +29,17 @@ public:
         latestLine_ = line;
     }
 
-    // Writes the status texts of the latest line, if they are not showing yet.
-    void showLatest();
+    // Tells the observer of the latest line, if it has not heard of it yet.
+    void tellLatest();
 
 private:
-    WorkPacer &pacer_;
-    Ui &ui_;
-    GridTable &sections_;
+    // A few milliseconds of parsing: often enough for a status bar, rarely enough to cost nothing.
+    static constexpr int linesPerNotice = 4096;
+
+    ParseObserver *observer_;
     const qsizetype lineCount_;
     qsizetype latest_ = -1;
     QStringView latestLine_;
-    qsizetype shown_ = -1;
-    WorkPacer::Hook beforeHandBack_;
+    qsizetype told_ = -1;
+    int linesSinceTold_ = 0;
 };

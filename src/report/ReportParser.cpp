@@ -3,41 +3,32 @@
 #include "CategoryListFiller.h"
 #include "CategoryLists.h"
 #include "LineScan.h"
+#include "ParseObserver.h"
 #include "ParseProgress.h"
 #include "SectionRows.h"
 #include "SpinlockSummary.h"
 #include "common/TextLines.h"
-#include "common/Ui.h"
-#include "common/WorkPacer.h"
 #include "grid/GridTable.h"
 
-ReportParser::ReportParser(GridTable &sections, CategoryLists &lists, Ui &ui, bool &abortFlag) :
-    sections_(sections), lists_(lists), ui_(ui), abortFlag_(abortFlag), pumpIntervalMs_(WorkPacer::defaultIntervalMs)
+namespace {
+
+void tell(ParseObserver *observer, const QString &message)
+{
+    if (observer)
+        observer->message(message);
+}
+
+} // namespace
+
+ReportParser::ReportParser(GridTable &sections, CategoryLists &lists) : sections_(sections), lists_(lists)
 { }
 
-void ReportParser::run(const TextLines &report)
+void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObserver *observer)
 {
-    WorkPacer pacer(ui_, pumpIntervalMs_);
-    run(report, pacer);
-}
-
-void ReportParser::run(const TextLines &report, WorkPacer &pacer)
-{
-    abortFlag_ = false;
-    // The views hear of the rows only when the parse hands control to the window, and at its end:
-    // the batch tells them as it closes, before a failure reaches the caller.
+    // The views hear of the rows at the end of the parse: the batch tells them as it closes, before
+    // a failure reaches the caller.
     GridTable::BulkUpdate batch(sections_);
-    ParseProgress progress(pacer, ui_, sections_, report.count());
-    try {
-        parse(report, progress);
-    } catch (...) {
-        progress.showLatest();
-        throw;
-    }
-}
-
-void ReportParser::parse(const TextLines &report, ParseProgress &progress)
-{
+    ParseProgress progress(observer, report.count());
     lists_.clear();
     SectionRows rows(sections_);
     rows.reset();
@@ -46,17 +37,22 @@ void ReportParser::parse(const TextLines &report, ParseProgress &progress)
     if (report.count() >= 2) {
         LineScan scan(rows, spinlocks, progress);
         qsizetype index = 0;
-        for (QStringView line : report) {
-            if (abortFlag_)
-                break;
-            progress.beforeLine();
-            scan.handle(index++, line);
+        try {
+            for (QStringView line : report) {
+                if (stop.stop_requested())
+                    break;
+                progress.beforeLine();
+                scan.handle(index++, line);
+            }
+        } catch (...) {
+            progress.tellLatest();
+            throw;
         }
-        progress.showLatest();
+        progress.tellLatest();
     }
 
-    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Setting Sysmon Categories..."));
+    tell(observer, QStringLiteral("Setting Sysmon Categories..."));
     CategoryListFiller::fromReportRows(sections_, lists_);
     spinlocks.appendRows(rows, lists_);
-    ui_.setStatus(StatusPanel::Messages, QStringLiteral("Single File Parsed"));
+    tell(observer, QStringLiteral("Single File Parsed"));
 }

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
@@ -88,7 +89,39 @@ struct ChartRun : WindowRun
     QLineEdit *edRatio() const { return control<QLineEdit>(u"edRatio"_s); }
     void trigger(const QString &action) const { control<QAction>(action)->trigger(); }
     QPoint at(MonitoringChart::Line line, int index) const { return chart.positionOf(line, index); }
+
+    // The pixels in which the chart as the screen shows it differs from the chart drawn afresh:
+    // whatever a repaint left behind of an earlier picture.
+    int stalePixels() const
+    {
+        const QPoint origin = chart.mapTo(&window, QPoint(0, 0));
+        const QImage onScreen = window.screen()
+                                    ->grabWindow(window.winId(), origin.x(), origin.y(), chart.width(), chart.height())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (onScreen.size() != fresh.size())
+            return -1;
+        int stale = 0;
+        for (int y = 0; y < fresh.height(); ++y) {
+            for (int x = 0; x < fresh.width(); ++x)
+                stale += onScreen.pixel(x, y) != fresh.pixel(x, y);
+        }
+        return stale;
+    }
 };
+
+// Whether a pixel of the picture has the colour, as the line labels are written in it.
+bool holdsColour(const QImage &picture, const QColor &colour)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) == colour)
+                return true;
+        }
+    }
+    return false;
+}
 
 QDateTime timeOnlyDay(int hour, int minute, int second)
 {
@@ -227,6 +260,37 @@ private slots:
         QCOMPARE(rangeOf(r.chart.shownAxes()), rangeOf(all));
     }
 
+    // The markers of the points a Display, a zoom or a pan leaves out must go from the screen, also
+    // where they stood on the edge of the plot.
+    void everyDisplayZoomAndPanLeavesOnlyItsOwnPointsOnTheScreen()
+    {
+        ChartRun &r = start();
+        const QList<QStringList> threeReports = { { u" 09:00:00"_s, u"20"_s, u"4"_s },
+                                                  { u" 10:00:00"_s, u"30"_s, u"5"_s },
+                                                  { u" 11:00:00"_s, u"10"_s, u"8"_s } };
+        r.fillDigest(threeReports);
+        r.display(cpu, sleeps);
+        QTRY_COMPARE(r.stalePixels(), 0);
+        r.fillDigest({ threeReports[1] });
+        r.display(cpu, sleeps);
+        QTRY_COMPARE(r.stalePixels(), 0);
+
+        r.fillDigest(threeReports);
+        r.display(cpu, sleeps);
+        QWidget *viewport = r.chart.canvas();
+        const QPoint pointer = r.at(Series1, 1);
+        QWheelEvent wheel(pointer, viewport->mapToGlobal(pointer), QPoint(), QPoint(0, 360), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &wheel);
+        QTRY_COMPARE(r.stalePixels(), 0);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, pointer);
+        QTest::mouseMove(viewport, pointer + QPoint(150, 0));
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, pointer + QPoint(150, 0));
+        QTRY_COMPARE(r.stalePixels(), 0);
+        r.trigger(u"miResetZoom"_s);
+        QTRY_COMPARE(r.stalePixels(), 0);
+    }
+
     void saveChartAsPngWritesTheChartAsShown()
     {
         ChartRun &r = start();
@@ -237,12 +301,31 @@ private slots:
         QCOMPARE(r.script.savePresets, QStringList { u"*.png"_s });
         QVERIFY(QDir(filePath(QString())).entryList(QDir::Files).isEmpty());
 
+        // Above the plot the picture says what it shows, the names in their lines' colours.
         const QString path = filePath(u"chart.png"_s);
         r.script.saveAnswers << path;
         r.trigger(u"miSaveChart"_s);
+        QCOMPARE(r.chart.caption().line1, u"Y Ax.1: "_s % cpu);
+        QCOMPARE(r.chart.caption().line2, u"Y Ax.2: "_s % sleeps % u", multiplied by the ratio 2.5"_s);
+        QCOMPARE(r.chart.caption().times, u"Time: 09:00:00 to 10:00:00"_s);
         const QImage picture(path);
-        QCOMPARE(picture.size(), r.chart.size());
+        QCOMPARE(picture.width(), r.chart.width());
+        const int captionHeight = picture.height() - r.chart.height();
+        QVERIFY(captionHeight > 3 * QFontMetrics(r.chart.font()).height());
+        QVERIFY(holdsColour(picture.copy(0, 0, picture.width(), captionHeight), QColor(255, 0, 0)));
+        QVERIFY(holdsColour(picture.copy(0, 0, picture.width(), captionHeight), QColor(0, 128, 0)));
+        QCOMPARE(
+            picture.copy(0, captionHeight, r.chart.width(), r.chart.height()).convertToFormat(QImage::Format_RGB32),
+            r.chart.canvas()->parentWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(r.status(1), u"Chart saved to "_s + path);
         QVERIFY(r.script.errors.isEmpty());
+
+        // Zoomed in on the last report, the picture shows its time alone.
+        const QPoint last = r.at(Series2, 1);
+        QWheelEvent wheel(last, r.chart.canvas()->mapToGlobal(last), QPoint(), QPoint(0, 1200), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(r.chart.canvas(), &wheel);
+        QCOMPARE(r.chart.caption().times, u"Time: 10:00:00"_s);
 
         const QString unwritable = filePath(u"no such folder/chart.png"_s);
         r.script.saveAnswers << unwritable;

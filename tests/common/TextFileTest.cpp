@@ -119,7 +119,7 @@ TEST(TextFile, ALargeFileDecodesInPartsAsItDoesWhole)
         writeBytes(path, bytes);
         TextEncoding foundInFile {};
         const TextLines read =
-            TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, nullptr, &foundInFile);
+            TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, &foundInFile);
         EXPECT_TRUE(read.joined() == expected) << name << ", read from a file";
         EXPECT_EQ(foundInFile, found) << name;
     }
@@ -136,7 +136,7 @@ TEST(TextFile, InvalidUtf8FallsBackToWindows1252WithoutLosingBytes)
     const QString path = dir.filePath(QStringLiteral("late.txt"));
     writeBytes(path, QByteArray(3 * 1024 * 1024, 'a') + "\xC3\xA4 \x80");
     found = {};
-    const TextLines read = TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, nullptr, &found);
+    const TextLines read = TextFile::readLines(path, TextFile::noLimit, FileKinds::RegularOnly, &found);
     EXPECT_TRUE(read.joined() == QString(3 * 1024 * 1024, u'a') + QStringLiteral("\u00C3\u00A4 \u20AC"));
     EXPECT_EQ(found, TextEncoding::Windows1252);
 }

@@ -52,31 +52,44 @@ TEST(CounterSetFile, FieldsAreTakenOffTheFrontOfTheLine)
 
 TEST(CounterSetFile, SaveAndLoadRoundTripKeepsTextsAndTheMark)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("set.ini"));
-    writeBytes(path,
-               "\xEF\xBB\xBF"
-               "Kernel Utilization[+]Engine Busy...[+]Engine 0[+]CPU %[+]\r\n"
-               "\r\n"
-               " Disk [+] x [+][+]persec[+]\r\n");
-    GridTable counters(4);
-    CounterSet::reset(counters);
-    const TextEncoding found = CounterSetFile::load(counters, path);
-    ASSERT_EQ(counters.rows(), 3);
-    EXPECT_EQ(counters.cell(0, 0), QStringLiteral("Section"));
-    EXPECT_EQ(row(counters, 1),
-              (QStringList { QStringLiteral("Kernel Utilization"), QStringLiteral("Engine Busy..."),
-                             QStringLiteral("Engine 0"), QStringLiteral("CPU %") }));
-    // The blank middle line filled the last row with empty texts; the next line overwrote it.
-    EXPECT_EQ(row(counters, 2),
-              (QStringList { QStringLiteral(" Disk "), QStringLiteral(" x "), QString(), QStringLiteral("persec") }));
+    const QByteArray read = "Kernel Utilization[+]Engine Busy...[+]Engine 0[+]CPU %[+]\r\n"
+                            "\r\n"
+                            " Disk [+] x [+][+]persec[+]\r\n";
+    const QByteArray saved = "Kernel Utilization[+]Engine Busy...[+]Engine 0[+]CPU %[+]\r\n"
+                             " Disk [+] x [+][+]persec[+]\r\n";
+    // ASCII text in UTF-16, big end first: a zero byte before each.
+    const auto bigEndian = [](const QByteArray &ascii) {
+        QByteArray bytes;
+        for (char c : ascii)
+            bytes.append('\0').append(c);
+        return bytes;
+    };
+    const std::pair<QByteArray, QByteArray> marked[] = {
+        { "\xEF\xBB\xBF" + read, "\xEF\xBB\xBF" + saved },
+        { "\xFE\xFF" + bigEndian(read), "\xFE\xFF" + bigEndian(saved) },
+    };
+    for (const auto &[file, expected] : marked) {
+        SCOPED_TRACE(file.left(2).toHex().toStdString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("set.ini"));
+        writeBytes(path, file);
+        GridTable counters(4);
+        CounterSet::reset(counters);
+        const TextEncoding found = CounterSetFile::load(counters, path);
+        ASSERT_EQ(counters.rows(), 3);
+        EXPECT_EQ(counters.cell(0, 0), QStringLiteral("Section"));
+        EXPECT_EQ(row(counters, 1),
+                  (QStringList { QStringLiteral("Kernel Utilization"), QStringLiteral("Engine Busy..."),
+                                 QStringLiteral("Engine 0"), QStringLiteral("CPU %") }));
+        // The blank middle line filled the last row with empty texts; the next line overwrote it.
+        EXPECT_EQ(
+            row(counters, 2),
+            (QStringList { QStringLiteral(" Disk "), QStringLiteral(" x "), QString(), QStringLiteral("persec") }));
 
-    const QString saved = dir.filePath(QStringLiteral("saved.ini"));
-    CounterSetFile::save(counters, saved, TextFile::writeEncodingFor(found));
-    EXPECT_EQ(readBytes(saved),
-              QByteArray("\xEF\xBB\xBF"
-                         "Kernel Utilization[+]Engine Busy...[+]Engine 0[+]CPU %[+]\r\n"
-                         " Disk [+] x [+][+]persec[+]\r\n"));
+        const QString savedPath = dir.filePath(QStringLiteral("saved.ini"));
+        CounterSetFile::save(counters, savedPath, TextFile::writeEncodingFor(found));
+        EXPECT_EQ(readBytes(savedPath), expected);
+    }
 }
 
 TEST(CounterSetFile, AnUnreadableOrBinaryFileLeavesTheCounterSetAlone)

@@ -2,11 +2,12 @@
 // demo's own counter set: every counter must get a figure from every report, and the figures must
 // follow the day's load.
 #include "demo/DemoReports.h"
+#include "LocalZone.h"
 #include "common/NumberText.h"
 #include "counters/CounterSet.h"
 #include "demo/DemoCounters.h"
 #include "digest/CounterNameIndex.h"
-#include "digest/DigestCopy.h"
+#include "digest/ReportColumnOf.h"
 #include "digest/DigestReset.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/SampleTime.h"
@@ -37,9 +38,7 @@ void digestAll(GridTable &digest, const QStringList &reports)
         ParsedReport parsed;
         parsed.parse(ReportLoader::load(report));
         EXPECT_FALSE(parsed.outcome.failed) << parsed.outcome.message.toStdString();
-        digest.setColumns(digest.columns() + 1);
-        DigestCopy::copyReport(digest, digest.columns() - 1, parsed.sections, index,
-                               SampleTime::of(parsed.sections, true), parsed.abortFlag);
+        addReportColumn(digest, parsed.sections, index);
     }
 }
 
@@ -111,7 +110,15 @@ TEST(DemoReports, NamesSortByTimeAndStartsReadBackAsWritten)
                              u"sysmon-2025-01-01-0045.txt"_s, u"sysmon-2025-01-01-0130.txt"_s }));
 
     EXPECT_EQ(DemoReports::startText(DemoReports::defaultStart()), u"Jan 15, 2025 00:00:00"_s);
-    EXPECT_EQ(DemoReports::readStart(u" Mar 5, 2025 14:11:03 "_s), DemoReports::readStart(u"Mar 05, 2025 14:11:03"_s));
+    const QDateTime march5(QDate(2025, 3, 5), QTime(14, 11, 3), Qt::UTC);
+    EXPECT_EQ(DemoReports::readStart(u" Mar 5, 2025 14:11:03 "_s), march5);
+    EXPECT_EQ(DemoReports::readStart(u"Mar 05, 2025 14:11:03"_s), march5);
+    {
+        // A wall-clock reading, also in an hour that daylight saving skips where the command runs.
+        const LocalZone zone(LocalZone::centralEurope);
+        EXPECT_EQ(DemoReports::readStart(u"Mar 30, 2025 02:30:00"_s),
+                  QDateTime(QDate(2025, 3, 30), QTime(2, 30), Qt::UTC));
+    }
     for (const QString &wrong :
          { u""_s, u"15/01/2025 00:00:00"_s, u"Jan 15, 2025"_s, u"Foo 15, 2025 00:00:00"_s, u"Feb 30, 2025 00:00:00"_s })
         EXPECT_FALSE(DemoReports::readStart(wrong)) << wrong.toStdString();

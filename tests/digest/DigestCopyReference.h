@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/TextRules.h"
 #include "grid/GridTable.h"
 
 #include <QString>
@@ -14,9 +13,21 @@ namespace DigestCopyReference {
 
 using namespace Qt::Literals::StringLiterals;
 
+// Written out here rather than taken from TextRules, which the copy itself uses: a field is blank
+// when it holds nothing but spaces and control characters.
 inline bool blank(const QString &field)
 {
-    return TextRules::isBlankText(field);
+    return std::all_of(field.begin(), field.end(), [](QChar c) { return c.unicode() <= 32; });
+}
+
+// Letter case ignored for the ASCII letters only.
+inline bool sameIgnoringAsciiCase(QStringView a, QStringView b)
+{
+    const auto lower = [](QChar c) {
+        return c.unicode() >= u'A' && c.unicode() <= u'Z' ? char16_t(c.unicode() + 32) : c.unicode();
+    };
+    return a.size() == b.size() &&
+        std::equal(a.begin(), a.end(), b.begin(), [&](QChar x, QChar y) { return lower(x) == lower(y); });
 }
 
 // Every section row against every digest row with substring tests, later matches overwriting
@@ -41,7 +52,7 @@ inline void copyTestingEveryPair(GridTable &digest, const GridTable &sections)
             if (fields[0] == u"Spinlocks"_s && spinlockTypes.contains(type))
                 column = 3 + int(spinlockTypes.indexOf(type));
             for (int c = sections.columns() - 1; c >= 0 && fields[0] != u"Spinlocks"_s; --c)
-                column = TextRules::equalsAnyCase(sections.cell(c, 0), type) ? c : column;
+                column = sameIgnoringAsciiCase(sections.cell(c, 0), type) ? c : column;
             digest.setCell(4, 0, u"t"_s);
             digest.setCell(4, d, column < 0 ? u"-1"_s : sections.cell(column, s));
         }

@@ -6,7 +6,7 @@
 #include "common/TextFile.h"
 #include "digest/CounterNameIndex.h"
 #include "digest/DigestAverages.h"
-#include "digest/DigestCopy.h"
+#include "ReportColumnOf.h"
 #include "digest/DigestExport.h"
 #include "digest/DigestReset.h"
 #include "digest/SampleTime.h"
@@ -48,13 +48,10 @@ TEST_P(DigestGolden, ExportsTheExpectedDigest)
     fill(counters, folder.filePath(u"counters.csv"_s));
     DigestReset::fromCounterSet(digest, counters);
     const CounterNameIndex index(digest);
-    const bool abortFlag = false;
     for (const QString &report : folder.entryList({ u"report-*.csv"_s }, QDir::Files, QDir::Name)) {
         GridTable sections(1);
         fill(sections, folder.filePath(report));
-        digest.setColumns(digest.columns() + 1);
-        ASSERT_TRUE(DigestCopy::copyReport(digest, digest.columns() - 1, sections, index,
-                                           SampleTime::of(sections, true), abortFlag));
+        addReportColumn(digest, sections, index);
     }
     ScriptedUi ui;
     DigestAverages::calculate(digest, ui);

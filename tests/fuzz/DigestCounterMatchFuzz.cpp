@@ -2,9 +2,12 @@
 // small fixed section table: the indexed copy of a report must write exactly what testing every
 // digest row against every section row writes, and never crash.
 #include "digest/CounterNameIndex.h"
+#include "digest/DigestColumn.h"
 #include "digest/DigestCopy.h"
 #include "digest/DigestCopyReference.h"
+#include "digest/DigestRows.h"
 #include "digest/DigestTableLayout.h"
+#include "digest/DigestedReport.h"
 #include "grid/GridTable.h"
 #include "report/SectionTableLayout.h"
 
@@ -42,11 +45,11 @@ void fillSections(GridTable &sections)
     }
 }
 
-void fillDigest(GridTable &digest, const QStringList &lines)
+void fillDigest(GridTable &digest, const QStringList &lines, int columns)
 {
     DigestTableLayout::reset(digest);
     digest.setRows(1 + int(lines.size()));
-    digest.setColumns(DigestTableLayout::FirstReport + 1);
+    digest.setColumns(columns);
     for (int row = 1; row < digest.rows(); ++row) {
         const QString &line = lines[row - 1];
         const qsizetype tab = line.indexOf(u'\t');
@@ -68,11 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     GridTable indexed(DigestTableLayout::fixedColumnCount);
     GridTable literal(DigestTableLayout::fixedColumnCount);
-    fillDigest(indexed, lines);
-    fillDigest(literal, lines);
-    const CounterNameIndex index(indexed);
-    const bool abortFlag = false;
-    DigestCopy::copyReport(indexed, DigestTableLayout::FirstReport, sections, index, u"t"_s, abortFlag);
+    fillDigest(indexed, lines, DigestTableLayout::FirstReport);
+    fillDigest(literal, lines, DigestTableLayout::FirstReport + 1);
+    const DigestRows rows = DigestRows::of(indexed);
+    DigestedReport report;
+    report.sampleTime = u"t"_s;
+    report.copied = DigestCopy::valuesOf(sections, CounterNameIndex(rows.names), rows.types);
+    DigestColumn::append(indexed, report);
     DigestCopyReference::copyTestingEveryPair(literal, sections);
     for (int row = 0; row < indexed.rows(); ++row) {
         if (indexed.cell(DigestTableLayout::FirstReport, row) != literal.cell(DigestTableLayout::FirstReport, row))

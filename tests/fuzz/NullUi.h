@@ -7,7 +7,6 @@ class NullUi : public Ui
 {
 public:
     void setStatus(StatusPanel, const QString &) override { }
-    void pumpEvents() override { }
     void error(const QString &) override { }
     void info(const QString &) override { }
     bool confirm(const QString &) override { return false; }

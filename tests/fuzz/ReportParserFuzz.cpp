@@ -3,7 +3,6 @@
 // table's publishing run too. A parse may fail with a message; it must never crash, hang or touch
 // memory it does not own, and parsing the same text twice must give the same table.
 #include "MemoryFile.h"
-#include "NullUi.h"
 #include "common/Failure.h"
 #include "common/TextLines.h"
 #include "grid/GridTable.h"
@@ -26,10 +25,7 @@ struct Parsed
 
 void parse(const TextLines &report, Parsed &parsed)
 {
-    NullUi ui;
-    bool abortFlag = false;
-    ReportParser parser(parsed.sections, parsed.lists, ui, abortFlag);
-    parser.setPumpInterval(0);
+    ReportParser parser(parsed.sections, parsed.lists);
     try {
         parser.run(report);
     } catch (const Failure &) {

@@ -2,7 +2,8 @@
 # Runs the fuzz targets of a build made with -DQUORVEL_FUZZ=ON, each for SECONDS on its seeds.
 #   tests/fuzz/run.sh BUILD_DIR SECONDS WORK_DIR [TARGET ...]
 # The seeds are made anew in WORK_DIR from tests/data and ../shared/reports/real (reports split into
-# pieces of 300 lines, each after the report's title line so that the parser reads it). A crash,
+# pieces of 300 lines, each after the report's title line so that the parser reads it; the same
+# pieces gzip-compressed for the decompressing reader). A crash,
 # a hang or a sanitizer report fails the run, and the input that caused it is printed (Base64 and
 # the first bytes in hex) and kept in WORK_DIR/artifacts.
 set -euo pipefail
@@ -12,7 +13,7 @@ seconds="$2"
 work="$3"
 shift 3
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(ReportParserFuzz CounterSetFileFuzz DigestCounterMatchFuzz SampleTimeFuzz)
+[ "${#targets[@]}" -gt 0 ] || targets=(ReportParserFuzz GzipReaderFuzz CounterSetFileFuzz DigestCounterMatchFuzz SampleTimeFuzz)
 mkdir -p "$work"
 work="$(cd "$work" && pwd)"
 
@@ -31,6 +32,15 @@ seed_reports() {
         done
         n=$((n + 1))
     done
+}
+
+# Compressed reports: the report pieces gzip-compressed, and two of them as two members of one file.
+seed_compressed_reports() {
+    local out="$1" pieces
+    seed_reports "$out"
+    gzip -n "$out"/piece-*.txt
+    pieces=("$out"/piece-*.gz)
+    cat "${pieces[@]:0:2}" > "$out/two-members.gz"
 }
 
 # Counter sets: the digest fixtures' counters as counter set lines, and the names as digest rows.
@@ -62,6 +72,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$seeds" "$corpus" "$work/artifacts"
     case "$target" in
         ReportParserFuzz) seed_reports "$seeds"; extra=(-max_len=32768) ;;
+        GzipReaderFuzz) seed_compressed_reports "$seeds"; extra=(-max_len=32768) ;;
         CounterSetFileFuzz) seed_counters "$seeds" ini; extra=(-max_len=8192) ;;
         DigestCounterMatchFuzz) seed_counters "$seeds" names; extra=(-max_len=4096) ;;
         SampleTimeFuzz) seed_sample_times "$seeds"; extra=(-max_len=256) ;;

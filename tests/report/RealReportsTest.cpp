@@ -1,12 +1,15 @@
 // Reports printed by real servers (../shared/reports/real, see its PROVENANCE.md). Every one parses
 // without a failure, and a handful of rows per report, checked by hand against the report text,
 // read as expected. Skipped when the folder is absent.
+#include "Gzipped.h"
 #include "ParsedReport.h"
 #include "RealReportsExpected.h"
 #include "report/ReportLoader.h"
+#include "report/ReportSniffer.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -156,4 +159,29 @@ TEST(RealReports, AHeadingLineLeavesAnOpenEngineBlockOpen)
     const auto parsed = parsedRealReport("ase157_dbxtune_cr_fragment.txt");
     EXPECT_EQ(parsed->sections.cell(2, parsed->sections.rows() - 2), QStringLiteral("Average"));
     EXPECT_EQ(parsed->sections.rows(), 18);
+}
+
+// A folder dropped on the file list takes the reports and leaves out the notes beside them, whether
+// compressed or not; one report's title stands below DBCC messages, indented by a tab.
+TEST(RealReports, EachIsToldFromTheNotesBesideItByItsBeginning)
+{
+    if (!QFileInfo(realReports).isDir()) {
+        ASSERT_FALSE(realReportsExpected()) << "real reports are missing";
+        GTEST_SKIP() << "no real reports beside the repository";
+    }
+    const QDir folder(realReports);
+    const QStringList names = folder.entryList(QDir::Files);
+    ASSERT_EQ(names.size(), qsizetype(expectedReports.size()) + 1);
+    QTemporaryDir compressed;
+    for (const QString &name : names) {
+        const bool report = name.endsWith(QStringLiteral(".txt"));
+        EXPECT_EQ(ReportSniffer::isSysmonReport(folder.filePath(name)), report) << name.toStdString();
+        QFile copy(compressed.filePath(name + QStringLiteral(".gz")));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        QFile original(folder.filePath(name));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        copy.write(gzipped(original.readAll()));
+        copy.close();
+        EXPECT_EQ(ReportSniffer::isSysmonReport(copy.fileName()), report) << name.toStdString() << ".gz";
+    }
 }

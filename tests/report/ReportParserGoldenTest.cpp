@@ -2,11 +2,13 @@
 // must give (expected.csv, each cell followed by "|"); optionally the three category lists
 // (lists.txt) and the failure message the parse must end with (failure.txt). A report that once
 // broke the parser becomes a new folder.
+#include "Gzipped.h"
 #include "ParsedReport.h"
 #include "common/TextFile.h"
 #include "report/ReportLoader.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,12 +42,28 @@ protected:
     {
         return casesFolder % u'/' % QString::fromStdString(GetParam()) % u'/' % name;
     }
+    void expectTheCaseOf(const QString &report) const;
 };
 
+// The report as it is and gzip-compressed give the same table.
 TEST_P(ReportParserGolden, GivesTheExpectedTable)
 {
+    QTemporaryDir dir;
+    const QString compressed = dir.filePath(QStringLiteral("report.txt"));
+    QFile compressedFile(compressed);
+    ASSERT_TRUE(compressedFile.open(QIODevice::WriteOnly));
+    ASSERT_GT(compressedFile.write(gzipped(TextFile::readBytes(file(QStringLiteral("report.txt"))))), 0);
+    compressedFile.close();
+    for (const QString &report : { file(QStringLiteral("report.txt")), compressed }) {
+        SCOPED_TRACE(report.toStdString());
+        expectTheCaseOf(report);
+    }
+}
+
+void ReportParserGolden::expectTheCaseOf(const QString &report) const
+{
     ParsedReport parsed;
-    parsed.parse(ReportLoader::load(file(QStringLiteral("report.txt"))));
+    parsed.parse(ReportLoader::load(report));
     EXPECT_EQ(parsed.tableLines(), linesOf(file(QStringLiteral("expected.csv"))));
 
     const bool failureExpected = QFile::exists(file(QStringLiteral("failure.txt")));

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DigestRun.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A digest run on a thread of its own, for a caller that must not wait: the window. What the run
+// hands over waits in a mailbox; the caller is woken to take it, in list order, whenever it likes.
+//
+// The caller can walk away at any time (abandon): the run is asked to stop, nothing reaches the
+// caller after that, and the thread finishes on its own, even if a worker of it is blocked in a
+// read of a hung file share that returns only much later.
+class BackgroundDigest
+{
+public:
+    // Called on the run's thread when something arrives and the caller has taken everything
+    // before it. It must only pass a note to the caller's thread (post an event), never take.
+    using Wake = std::function<void()>;
+
+    struct Arrivals
+    {
+        // In list order, each with its figures only (the parses go to `latestParse`).
+        std::vector<DigestedReport> reports;
+        // The parse of the last report in `reports`, when the run hands parses over; the ones
+        // before it are thrown away as soon as a later one arrives.
+        std::optional<ParseResult> latestParse;
+        // How the run ended, once it has.
+        std::optional<DigestRun::Result> end;
+    };
+
+    BackgroundDigest(DigestRun::Input input, Wake wake);
+    // Abandons the run.
+    ~BackgroundDigest();
+    BackgroundDigest(const BackgroundDigest &) = delete;
+    BackgroundDigest &operator=(const BackgroundDigest &) = delete;
+
+    // What has arrived since the last take.
+    Arrivals take();
+    // Asks the run to stop; whatever arrives after this is thrown away, and no wake comes.
+    void abandon();
+
+private:
+    struct Mailbox;
+    std::shared_ptr<Mailbox> mailbox_;
+};

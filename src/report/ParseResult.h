@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CategoryLists.h"
+#include "common/TextLines.h"
+#include "grid/GridTable.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <stop_token>
+
+class ParseObserver;
+
+// One report parsed away from the window: its text, a section table of its own and its category
+// lists, handed to whichever thread takes them. The table belongs to no thread until one adopts it
+// (GridTable::takeCells), so the thread that parsed it may end first.
+struct ParseResult
+{
+    TextLines report;
+    std::unique_ptr<GridTable> sections;
+    CategoryLists lists;
+    // The parser's message when the parse failed; the table and lists hold what it found before.
+    std::optional<QString> failure;
+
+    // Parses `report` exactly as "&Parse Sections" does, on the calling thread, into a new table.
+    static ParseResult of(TextLines report, std::stop_token stop = {}, ParseObserver *observer = nullptr);
+};
