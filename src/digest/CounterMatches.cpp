@@ -10,7 +10,7 @@ CounterMatches::CounterMatches(const GridTable &sections, const CounterNameIndex
     // Most counters match once: one allocation, not one per doubling.
     matches_.reserve(std::size_t(index.rows()));
     for (int row = 1; row < sections.rows(); ++row) {
-        const std::vector<int> &matching = index.rowsMatching(sections.cell(SectionTableLayout::Section, row),
+        const std::vector<int> &matching = index.rowsMatchingAt(row, sections.cell(SectionTableLayout::Section, row),
                                                               sections.cell(SectionTableLayout::SubSection1, row),
                                                               sections.cell(SectionTableLayout::SubSection2, row));
         for (int digestRow : matching) {

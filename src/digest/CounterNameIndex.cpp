@@ -136,3 +136,21 @@ const std::vector<int> &CounterNameIndex::rowsMatching(QStringView section, QStr
     }
     return matching_;
 }
+
+const std::vector<int> &CounterNameIndex::rowsMatchingAt(int position, QStringView section, QStringView subSection1,
+                                                         QStringView subSection2) const
+{
+    if (position < 0)
+        return rowsMatching(section, subSection1, subSection2);
+    if (std::size_t(position) >= byPosition_.size())
+        byPosition_.resize(std::size_t(position) + 1);
+    RememberedRow &remembered = byPosition_[std::size_t(position)];
+    const std::array<QStringView, 3> fields { section, subSection1, subSection2 };
+    if (remembered.known && std::equal(fields.begin(), fields.end(), remembered.fields.begin()))
+        return remembered.rows;
+    remembered.rows = rowsMatching(section, subSection1, subSection2);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        overwrite(remembered.fields[i], fields[i]);
+    remembered.known = true;
+    return remembered.rows;
+}

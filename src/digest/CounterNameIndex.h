@@ -37,6 +37,13 @@ public:
     // section row is never copied. The list lasts until the next call.
     const std::vector<int> &rowsMatching(QStringView section, QStringView subSection1, QStringView subSection2) const;
 
+    // rowsMatching() for the section row at `position` of a report. The reports of a run come from
+    // one server and list the same rows in the same order: a row whose fields are those of the
+    // row at the same position in the report before gets its rows again without a look-up. The
+    // list lasts until the same position is asked about again.
+    const std::vector<int> &rowsMatchingAt(int position, QStringView section, QStringView subSection1,
+                                           QStringView subSection2) const;
+
     // The digest table's row count when the index was built, header row included.
     int rows() const { return int(names_.size()); }
 
@@ -59,6 +66,14 @@ private:
         bool known = false;
     };
 
+    // What the section row at one position of a report matched.
+    struct RememberedRow
+    {
+        std::array<QString, 3> fields;
+        std::vector<int> rows;
+        bool known = false;
+    };
+
     std::vector<QString> names_; // by digest row; row 0 unused
     QHash<QString, std::vector<int>> rowsByPiece_;
     std::vector<int> unindexedRows_;
@@ -66,4 +81,5 @@ private:
     mutable std::unordered_map<QString, std::vector<int>> rowsByField_;
     mutable std::array<RecentField, 3> recent_;
     mutable std::vector<int> matching_;
+    mutable std::vector<RememberedRow> byPosition_;
 };

@@ -15,7 +15,7 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
 {
     DigestedReport digested;
     digested.path = path;
-    ParseResult parse = ParseResult::of(load_(path), stop);
+    ParseResult parse = ParseResult::of(load_(path), stop, nullptr, std::move(spareSections_));
     digested.parseFailure = parse.failure;
     if (const std::optional<QString> binary = BinaryReportCheck::failureOf(path, parse.report))
         digested.parseFailure = binary;
@@ -29,6 +29,8 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
     }
     if (keepParse)
         digested.parse = std::move(parse);
+    else
+        spareSections_ = std::move(parse.sections);
     return digested;
 }
 

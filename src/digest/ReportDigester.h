@@ -6,6 +6,7 @@
 #include "TimeWindow.h"
 
 #include <functional>
+#include <memory>
 #include <stop_token>
 
 class TextLines;
@@ -45,4 +46,7 @@ private:
     const Options options_;
     const Loader load_;
     CounterNameIndex index_;
+    // The section table of the report before, when its parse was not handed over: the next parse
+    // fills it again, so that a run does not allocate a table's worth of memory per report.
+    std::unique_ptr<GridTable> spareSections_;
 };
