@@ -33,8 +33,11 @@ QString minutesAndSeconds(qint64 milliseconds)
     return u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// How often, at most, the digest table's views are told of the columns added.
+// How often, at most, the digest table's views are told of the columns added, and the status
+// panels and the progress bar of the reports done: often enough to look live, seldom enough that
+// painting them does not take the time of the workers.
 constexpr int tableRefreshMs = 500;
+constexpr int statusRefreshMs = 100;
 
 } // namespace
 
@@ -58,6 +61,8 @@ DigestCommands::DigestCommands(const Workspace &workspace, DigestPanel &panel, S
     };
     showColumns_.setInterval(tableRefreshMs);
     connect(&showColumns_, &QTimer::timeout, this, [this] { work_.sgSysmonDigest.publish(); });
+    showStatus_.setInterval(statusRefreshMs);
+    connect(&showStatus_, &QTimer::timeout, this, &DigestCommands::showRunStatus);
 }
 
 // A run still going when the window goes is abandoned: nothing of it reaches the window again.
@@ -89,10 +94,13 @@ void DigestCommands::startDigest(const TimeWindow &window)
     showProblems({});
     paths_ = FileList::paths(work_.sgFiles);
     added_ = 0;
+    shownAdded_ = 0;
+    lastAddedPath_.clear();
     runClock_.start();
     showProgress(0, int(paths_.size()));
     batch_.emplace(digest);
     showColumns_.start();
+    showStatus_.start();
     DigestRun::Input input { .rows = DigestRows::of(digest),
                              .paths = paths_,
                              .timeOnly = panel_.timeOnlyTicked(),
@@ -123,8 +131,6 @@ void DigestCommands::takeArrivals()
 bool DigestCommands::takeOnce()
 {
     BackgroundDigest::Arrivals arrivals = run_->take();
-    if (arrivals.latestParse)
-        latestParse_ = std::move(arrivals.latestParse);
     if (arrivals.end)
         end_ = arrivals.end;
     for (DigestedReport &report : arrivals.reports)
@@ -133,7 +139,9 @@ bool DigestCommands::takeOnce()
 }
 
 // Adds the columns of the reports that have arrived, in order. True when an error box was shown on
-// the way: more may have arrived meanwhile.
+// the way: more may have arrived meanwhile. The status panels catch up on a timer, and before a
+// box, which speaks of the last column added: each change of a panel's text costs a layout of the
+// status bar and a paint, and most would never be seen.
 bool DigestCommands::addColumns()
 {
     bool boxShown = false;
@@ -144,6 +152,7 @@ bool DigestCommands::addColumns()
         // The parse reports its own failure, as "&Parse Sections" does, and the run goes on. A
         // report outside the time window is left out whatever its parse.
         if (report.parseFailure && !report.outsideTimeWindow) {
+            showRunStatus();
             work_.ui.error(CommandGuard::errorText(u"DivideIntoSubs"_s, *report.parseFailure));
             boxShown = true;
         }
@@ -153,10 +162,18 @@ bool DigestCommands::addColumns()
 
 void DigestCommands::addColumn(const DigestedReport &report)
 {
-    work_.ui.setStatus(StatusPanel::Messages, DigestRun::loadedStatus(report.path));
     DigestColumn::append(work_.sgSysmonDigest, report);
     problems_.add(report.facts);
     ++added_;
+    lastAddedPath_ = report.path;
+}
+
+void DigestCommands::showRunStatus()
+{
+    if (added_ == shownAdded_)
+        return;
+    shownAdded_ = added_;
+    work_.ui.setStatus(StatusPanel::Messages, DigestRun::loadedStatus(lastAddedPath_));
     work_.ui.setStatus(StatusPanel::Files, u"Parsed %1 out of %2 files..."_s.arg(added_).arg(paths_.size()));
     showProgress(added_, int(paths_.size()));
 }
@@ -183,16 +200,18 @@ void DigestCommands::cancelDigest()
 // right here, before its failure is shown.
 void DigestCommands::finishDigest(DigestRun::Result result)
 {
+    std::optional<ParseResult> parse = run_->takeLatestParse();
     run_.reset();
     end_.reset();
     showColumns_.stop();
+    showStatus_.stop();
+    showRunStatus();
     batch_.reset();
     CommandGuard::run(work_.ui, u"CalculateAverages"_s,
                       [this] { DigestAverages::calculate(work_.sgSysmonDigest, work_.ui); });
     showProblems(problems_.list());
     if (result.end == DigestRun::End::Done)
         work_.ui.setStatus(StatusPanel::Messages, u"Digest Done."_s);
-    std::optional<ParseResult> parse = std::exchange(latestParse_, std::nullopt);
     if (parse)
         showOnFirstTab(*parse);
     status_.hideProgress();

@@ -102,6 +102,7 @@ private:
     void addColumn(const DigestedReport &report);
     void finishDigest(DigestRun::Result result);
     void showOnFirstTab(ParseResult &parse);
+    void showRunStatus();
     void showProgress(int done, int total);
     void followCurrentRow();
 
@@ -118,8 +119,9 @@ private:
     std::unique_ptr<BackgroundDigest> run_;
     QStringList paths_;
     int added_ = 0;
+    int shownAdded_ = 0; // the columns the status panels speak of
+    QString lastAddedPath_;
     std::deque<DigestedReport> arrived_;
-    std::optional<ParseResult> latestParse_;
     std::optional<DigestRun::Result> end_;
     RunProblems problems_;
     bool takingArrivals_ = false;
@@ -129,5 +131,6 @@ private:
     // lays out the header anew and repaints every cell shown.
     std::optional<GridTable::BulkUpdate> batch_;
     QTimer showColumns_;
+    QTimer showStatus_;
     QElapsedTimer runClock_;
 };

@@ -9,6 +9,7 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
 {
     std::mutex mutex;
     Arrivals arrived;
+    std::optional<ParseResult> latestParse;
     bool wakePending = false;
     bool abandoned = false;
     std::stop_source stop;
@@ -21,8 +22,8 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
         if (abandoned)
             return;
         if (report.parse) {
-            older = std::move(arrived.latestParse);
-            arrived.latestParse = std::move(report.parse);
+            older = std::move(latestParse);
+            latestParse = std::move(report.parse);
             report.parse.reset();
         }
         arrived.reports.push_back(std::move(report));
@@ -67,6 +68,12 @@ BackgroundDigest::Arrivals BackgroundDigest::take()
     std::lock_guard lock(mailbox_->mutex);
     mailbox_->wakePending = false;
     return std::exchange(mailbox_->arrived, Arrivals());
+}
+
+std::optional<ParseResult> BackgroundDigest::takeLatestParse()
+{
+    std::lock_guard lock(mailbox_->mutex);
+    return std::exchange(mailbox_->latestParse, std::nullopt);
 }
 
 void BackgroundDigest::abandon()

@@ -22,11 +22,8 @@ public:
 
     struct Arrivals
     {
-        // In list order, each with its figures only (the parses go to `latestParse`).
+        // In list order, each with its figures only (the parses stay in the mailbox).
         std::vector<DigestedReport> reports;
-        // The parse of the last report in `reports`, when the run hands parses over; the ones
-        // before it are thrown away as soon as a later one arrives.
-        std::optional<ParseResult> latestParse;
         // How the run ended, once it has.
         std::optional<DigestRun::Result> end;
     };
@@ -39,6 +36,11 @@ public:
 
     // What has arrived since the last take.
     Arrivals take();
+    // The parse of the last report handed over, when the run hands parses over. The ones before it
+    // are thrown away on the run's thread as soon as a later one arrives, so the caller's thread
+    // never spends time on them. It belongs to the last report taken once nothing more arrives:
+    // after the end was taken, or after abandon() and a last take().
+    std::optional<ParseResult> takeLatestParse();
     // Asks the run to stop; whatever arrives after this is thrown away, and no wake comes.
     void abandon();
 
