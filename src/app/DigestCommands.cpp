@@ -91,6 +91,7 @@ void DigestCommands::startDigest(const TimeWindow &window)
         panel_.chartPanel().setValueAxisItems(DigestReset::fromCounterSet(digest, work_.sgSysmonCounters));
     DigestStatistics::setShown(digest, panel_.statisticsTicked());
     problems_ = RunProblems();
+    preparedProblems_.reset();
     showProblems({});
     paths_ = FileList::paths(work_.sgFiles);
     added_ = 0;
@@ -133,6 +134,10 @@ bool DigestCommands::takeOnce()
     BackgroundDigest::Arrivals arrivals = run_->take();
     if (arrivals.end)
         end_ = arrivals.end;
+    if (arrivals.problems) {
+        preparedProblems_ = std::move(arrivals.problems);
+        preparedProblemCount_ = arrivals.problemCount;
+    }
     for (DigestedReport &report : arrivals.reports)
         arrived_.push_back(std::move(report));
     return !arrivals.reports.empty() || arrivals.end;
@@ -197,7 +202,9 @@ void DigestCommands::cancelDigest()
 
 // The averages cover the columns there are, however the run ended; the first tab takes the last
 // report whose column was added. `result` is a copy: the run's end it is often given is reset
-// right here, before its failure is shown.
+// right here, before its failure is shown. The rest of the end waits for the next turn of the
+// event loop, so that the window answers (and paints the averages) in between; the commands stay
+// refused until it is done.
 void DigestCommands::finishDigest(DigestRun::Result result)
 {
     std::optional<ParseResult> parse = run_->takeLatestParse();
@@ -209,7 +216,14 @@ void DigestCommands::finishDigest(DigestRun::Result result)
     batch_.reset();
     CommandGuard::run(work_.ui, u"CalculateAverages"_s,
                       [this] { DigestAverages::calculate(work_.sgSysmonDigest, work_.ui); });
-    showProblems(problems_.list());
+    ending_.emplace(Ending { result, std::move(parse) });
+    QTimer::singleShot(0, this, &DigestCommands::endDigest);
+}
+
+void DigestCommands::endDigest()
+{
+    auto [result, parse] = std::move(*std::exchange(ending_, std::nullopt));
+    showRunProblems();
     if (result.end == DigestRun::End::Done)
         work_.ui.setStatus(StatusPanel::Messages, u"Digest Done."_s);
     if (parse)
@@ -288,6 +302,19 @@ void DigestCommands::sgSysmonDigestMouseUp()
 void DigestCommands::sgSysmonDigestMouseEnter()
 {
     CommandGuard::run(work_.ui, u"sgSysmonDigestMouseEnter"_s, [this] { followCurrentRow(); });
+}
+
+// The run's problems come ready from the run's thread when it ended by itself; after an Esc they
+// are listed here, for the reports whose columns were added.
+void DigestCommands::showRunProblems()
+{
+    if (!preparedProblems_) {
+        showProblems(problems_.list());
+        return;
+    }
+    work_.sgProblems.takeCells(*preparedProblems_);
+    preparedProblems_.reset();
+    panel_.showProblemCount(preparedProblemCount_);
 }
 
 void DigestCommands::showProblems(const std::vector<ReportProblem> &problems)

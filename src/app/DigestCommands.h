@@ -72,7 +72,7 @@ public:
     // How a listed report is read (regular files only unless set); a test puts a hung file share
     // in its place.
     void setReportLoader(ReportDigester::Loader load) { load_ = std::move(load); }
-    bool digesting() const { return run_ != nullptr; }
+    bool digesting() const { return digestingScope_.has_value(); }
     // Esc: the run stops at once. The reports handed over so far keep their columns, the report it
     // was working on gets an empty one, and the averages cover them all.
     void cancelDigest();
@@ -101,6 +101,8 @@ private:
     bool addColumns();
     void addColumn(const DigestedReport &report);
     void finishDigest(DigestRun::Result result);
+    void showRunProblems();
+    void endDigest();
     void showOnFirstTab(ParseResult &parse);
     void showRunStatus();
     void showProgress(int done, int total);
@@ -123,6 +125,15 @@ private:
     QString lastAddedPath_;
     std::deque<DigestedReport> arrived_;
     std::optional<DigestRun::Result> end_;
+    // A run's end between the turns it takes: how the run ended and the last report's parse.
+    struct Ending
+    {
+        DigestRun::Result result;
+        std::optional<ParseResult> parse;
+    };
+    std::optional<Ending> ending_;
+    std::unique_ptr<GridTable> preparedProblems_;
+    int preparedProblemCount_ = 0;
     RunProblems problems_;
     bool takingArrivals_ = false;
     std::optional<BusyGuard::Scope> busyScope_;

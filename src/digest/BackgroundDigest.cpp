@@ -1,5 +1,7 @@
 #include "BackgroundDigest.h"
 
+#include "ProblemList.h"
+#include "RunProblems.h"
 #include "common/DetachedThread.h"
 
 #include <mutex>
@@ -10,6 +12,8 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
     std::mutex mutex;
     Arrivals arrived;
     std::optional<ParseResult> latestParse;
+    bool listProblems = false;
+    RunProblems problems; // on the run's thread only
     bool wakePending = false;
     bool abandoned = false;
     std::stop_source stop;
@@ -17,6 +21,8 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
 
     void reportDigested(int, DigestedReport &&report) override
     {
+        if (listProblems)
+            problems.add(report.facts);
         std::optional<ParseResult> older;
         std::lock_guard lock(mutex);
         if (abandoned)
@@ -32,11 +38,28 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
 
     void finished(const DigestRun::Result &result)
     {
+        std::unique_ptr<GridTable> problemTable;
+        int problemCount = 0;
+        if (listProblems && !isAbandoned()) {
+            const std::vector<ReportProblem> list = problems.list();
+            problemCount = int(list.size());
+            problemTable = std::make_unique<GridTable>(ProblemList::columnCount);
+            ProblemList::fill(*problemTable, list);
+            problemTable->moveToThread(nullptr);
+        }
         std::lock_guard lock(mutex);
         if (abandoned)
             return;
         arrived.end = result;
+        arrived.problems = std::move(problemTable);
+        arrived.problemCount = problemCount;
         wakeCaller();
+    }
+
+    bool isAbandoned()
+    {
+        std::lock_guard lock(mutex);
+        return abandoned;
     }
 
     // Under the lock: one wake until the caller takes.
@@ -52,6 +75,7 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
 BackgroundDigest::BackgroundDigest(DigestRun::Input input, Wake wake) : mailbox_(std::make_shared<Mailbox>())
 {
     mailbox_->wake = std::move(wake);
+    mailbox_->listProblems = input.listProblems;
     // The thread holds the mailbox (and the run) for as long as it lives, whatever the caller does.
     DetachedThread::start([mailbox = mailbox_, run = std::make_shared<DigestRun>(std::move(input))] {
         mailbox->finished(run->run(*mailbox, mailbox->stop.get_token()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DigestRun.h"
+#include "grid/GridTable.h"
 
 #include <functional>
 #include <memory>
@@ -26,6 +27,11 @@ public:
         std::vector<DigestedReport> reports;
         // How the run ended, once it has.
         std::optional<DigestRun::Result> end;
+        // With the end, when the run lists report problems: the table of the problems of every
+        // report handed over, filled on the run's thread and belonging to no thread, for the
+        // caller to adopt (GridTable::takeCells). A long list takes a while to sort and fill.
+        std::unique_ptr<GridTable> problems;
+        int problemCount = 0;
     };
 
     BackgroundDigest(DigestRun::Input input, Wake wake);

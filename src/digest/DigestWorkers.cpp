@@ -2,6 +2,26 @@
 
 #include "common/CommandGuard.h"
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A worker yields to the thread that takes its reports (the window's, which must paint and answer
+// keys), and to whatever else the user runs, when there are fewer cores than busy threads. On
+// Linux a thread has a niceness of its own.
+void yieldToOtherThreads()
+{
+#if defined(__linux__)
+    constexpr int workerNiceness = 5;
+    setpriority(PRIO_PROCESS, id_t(gettid()), workerNiceness);
+#endif
+}
+
+} // namespace
+
 DigestWorkers::DigestWorkers(const DigestRows &rows, const QStringList &paths, const ReportDigester::Options &options,
                              const ReportDigester::Loader &load, bool keepParses, int jobs) :
     rows_(rows),
@@ -33,6 +53,7 @@ bool DigestWorkers::mayClaim() const
 
 void DigestWorkers::work(std::stop_token stop)
 {
+    yieldToOtherThreads();
     ReportDigester digester(rows_, options_, load_);
     while (true) {
         int index = 0;

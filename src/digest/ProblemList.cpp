@@ -37,9 +37,12 @@ void fill(GridTable &table, const std::vector<ReportProblem> &problems)
     header.reset(table);
     table.setRows(int(problems.size()) + 1);
     for (std::size_t i = 0; i < problems.size(); ++i) {
-        const QStringList fields = fieldsOf(problems[i]);
-        for (int column = 0; column < columnCount; ++column)
-            table.setCell(column, int(i) + 1, fields[column]);
+        const ReportProblem &problem = problems[i];
+        const int row = int(i) + 1;
+        table.setCell(Report, row, problem.report);
+        table.setCell(Kind, row, ReportProblem::kindText(problem.kind));
+        table.setCell(Counter, row, problem.counter);
+        table.setCell(Detail, row, problem.detail);
     }
 }
 

@@ -8,6 +8,10 @@ std::vector<ReportProblem> RunProblems::list() const
 {
     const std::vector<std::vector<ReportProblem>> across = ReportCheck::acrossReports(reports_);
     std::vector<ReportProblem> problems;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < reports_.size(); ++i)
+        count += reports_[i].problems.size() + across[i].size();
+    problems.reserve(count);
     for (std::size_t i = 0; i < reports_.size(); ++i) {
         const auto first = std::ptrdiff_t(problems.size());
         problems.insert(problems.end(), reports_[i].problems.begin(), reports_[i].problems.end());
