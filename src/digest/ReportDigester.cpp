@@ -5,7 +5,10 @@
 #include "ReportHeader.h"
 #include "SampleTime.h"
 #include "common/TextLines.h"
+#include "common/CommandGuard.h"
 #include "report/BinaryReportCheck.h"
+#include "report/ReportParser.h"
+#include "report/SectionTableLayout.h"
 
 ReportDigester::ReportDigester(const DigestRows &rows, const Options &options, Loader load) :
     rows_(rows), options_(options), load_(std::move(load)), index_(rows.names)
@@ -15,7 +18,7 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
 {
     DigestedReport digested;
     digested.path = path;
-    ParseResult parse = ParseResult::of(load_(path), stop, nullptr, std::move(spareSections_));
+    ParseResult parse = keepParse ? ParseResult::of(load_(path), stop) : parseForFigures(load_(path), stop);
     digested.parseFailure = parse.failure;
     if (const std::optional<QString> binary = BinaryReportCheck::failureOf(path, parse.report))
         digested.parseFailure = binary;
@@ -32,6 +35,18 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
     else
         spareSections_ = std::move(parse.sections);
     return digested;
+}
+
+// A parse that is not handed over needs no category lists, and fills the section table of the
+// report before: a run then allocates no table's worth of memory per report.
+ParseResult ReportDigester::parseForFigures(TextLines report, std::stop_token stop)
+{
+    ParseResult parse;
+    parse.report = std::move(report);
+    parse.sections = spareSections_ ? std::move(spareSections_)
+                                    : std::make_unique<GridTable>(SectionTableLayout::columnCount);
+    parse.failure = CommandGuard::failureOf([&] { ReportParser(*parse.sections).run(parse.report, stop); });
+    return parse;
 }
 
 void ReportDigester::takeFigures(DigestedReport &digested, const GridTable &sections)

@@ -40,13 +40,13 @@ public:
     DigestedReport digest(const QString &path, std::stop_token stop, bool keepParse);
 
 private:
+    ParseResult parseForFigures(TextLines report, std::stop_token stop);
     void takeFigures(DigestedReport &digested, const GridTable &sections);
 
     const DigestRows &rows_;
     const Options options_;
     const Loader load_;
     CounterNameIndex index_;
-    // The section table of the report before, when its parse was not handed over: the next parse
-    // fills it again, so that a run does not allocate a table's worth of memory per report.
+    // The section table of the report before, when its parse was not handed over.
     std::unique_ptr<GridTable> spareSections_;
 };

@@ -4,12 +4,11 @@
 #include "SectionTableLayout.h"
 #include "common/CommandGuard.h"
 
-ParseResult ParseResult::of(TextLines report, std::stop_token stop, ParseObserver *observer,
-                            std::unique_ptr<GridTable> into)
+ParseResult ParseResult::of(TextLines report, std::stop_token stop, ParseObserver *observer)
 {
     ParseResult result;
     result.report = std::move(report);
-    result.sections = into ? std::move(into) : std::make_unique<GridTable>(SectionTableLayout::columnCount);
+    result.sections = std::make_unique<GridTable>(SectionTableLayout::columnCount);
     result.failure = CommandGuard::failureOf(
         [&] { ReportParser(*result.sections, result.lists).run(result.report, stop, observer); });
     // Let go of the table, so that the thread that takes the result may adopt it.

@@ -23,8 +23,6 @@ struct ParseResult
     // The parser's message when the parse failed; the table and lists hold what it found before.
     std::optional<QString> failure;
 
-    // Parses `report` exactly as "&Parse Sections" does, on the calling thread, into `into` when
-    // given (a table of an earlier result, whose room the parse reuses), else into a new table.
-    static ParseResult of(TextLines report, std::stop_token stop = {}, ParseObserver *observer = nullptr,
-                          std::unique_ptr<GridTable> into = nullptr);
+    // Parses `report` exactly as "&Parse Sections" does, on the calling thread, into a new table.
+    static ParseResult of(TextLines report, std::stop_token stop = {}, ParseObserver *observer = nullptr);
 };

@@ -20,7 +20,10 @@ void tell(ParseObserver *observer, const QString &message)
 
 } // namespace
 
-ReportParser::ReportParser(GridTable &sections, CategoryLists &lists) : sections_(sections), lists_(lists)
+ReportParser::ReportParser(GridTable &sections, CategoryLists &lists) : sections_(sections), lists_(&lists)
+{ }
+
+ReportParser::ReportParser(GridTable &sections) : sections_(sections), lists_(nullptr)
 { }
 
 void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObserver *observer)
@@ -29,7 +32,9 @@ void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObser
     // a failure reaches the caller.
     GridTable::BulkUpdate batch(sections_);
     ParseProgress progress(observer, report.count());
-    lists_.clear();
+    CategoryLists unwanted;
+    CategoryLists &lists = lists_ ? *lists_ : unwanted;
+    lists.clear();
     SectionRows rows(sections_);
     rows.reset();
     SpinlockSummary spinlocks;
@@ -52,7 +57,8 @@ void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObser
     }
 
     tell(observer, QStringLiteral("Setting Sysmon Categories..."));
-    CategoryListFiller::fromReportRows(sections_, lists_);
-    spinlocks.appendRows(rows, lists_);
+    if (lists_)
+        CategoryListFiller::fromReportRows(sections_, lists);
+    spinlocks.appendRows(rows, lists);
     tell(observer, QStringLiteral("Single File Parsed"));
 }
