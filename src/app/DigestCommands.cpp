@@ -238,6 +238,7 @@ void DigestCommands::endDigest()
 
 void DigestCommands::showOnFirstTab(ParseResult &parse)
 {
+    parse.completeLists();
     CommandGuard::run(work_.ui, u"btDigestClick"_s, [&] { work_.replaceReportText(parse.report); });
     work_.sgSysmonSections.takeCells(*parse.sections);
     work_.categoryLists = std::move(parse.lists);

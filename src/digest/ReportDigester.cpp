@@ -18,7 +18,7 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
 {
     DigestedReport digested;
     digested.path = path;
-    ParseResult parse = keepParse ? ParseResult::of(load_(path), stop) : parseForFigures(load_(path), stop);
+    ParseResult parse = parseForFigures(load_(path), stop, keepParse);
     digested.parseFailure = parse.failure;
     if (const std::optional<QString> binary = BinaryReportCheck::failureOf(path, parse.report))
         digested.parseFailure = binary;
@@ -37,15 +37,21 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
     return digested;
 }
 
-// A parse that is not handed over needs no category lists, and fills the section table of the
-// report before: a run then allocates no table's worth of memory per report.
-ParseResult ReportDigester::parseForFigures(TextLines report, std::stop_token stop)
+// The figures need no category lists: they are left to whoever shows the parse. A parse that is
+// not handed over fills the section table of the report before, so that a run does not allocate
+// a table's worth of memory per report; one that is handed over belongs to no thread.
+ParseResult ReportDigester::parseForFigures(TextLines report, std::stop_token stop, bool handOver)
 {
     ParseResult parse;
     parse.report = std::move(report);
-    parse.sections = spareSections_ ? std::move(spareSections_)
-                                    : std::make_unique<GridTable>(SectionTableLayout::columnCount);
-    parse.failure = CommandGuard::failureOf([&] { ReportParser(*parse.sections).run(parse.report, stop); });
+    parse.sections = spareSections_ && !handOver ? std::move(spareSections_)
+                                                 : std::make_unique<GridTable>(SectionTableLayout::columnCount);
+    ReportParser parser(*parse.sections, parse.lists, ReportParser::Lists::SpinlocksOnly);
+    parse.failure = CommandGuard::failureOf([&] { parser.run(parse.report, stop); });
+    parse.listsComplete = false;
+    parse.listedRowsEnd = parser.listedRowsEnd();
+    if (handOver)
+        parse.sections->moveToThread(nullptr);
     return parse;
 }
 

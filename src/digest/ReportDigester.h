@@ -40,7 +40,7 @@ public:
     DigestedReport digest(const QString &path, std::stop_token stop, bool keepParse);
 
 private:
-    ParseResult parseForFigures(TextLines report, std::stop_token stop);
+    ParseResult parseForFigures(TextLines report, std::stop_token stop, bool handOver);
     void takeFigures(DigestedReport &digested, const GridTable &sections);
 
     const DigestRows &rows_;

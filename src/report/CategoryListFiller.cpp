@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace CategoryListFiller {
 
 namespace {
@@ -47,16 +49,35 @@ private:
 
 } // namespace
 
-void fromReportRows(const GridTable &sections, CategoryLists &lists)
+namespace {
+
+void fromRowsBefore(int endRow, const GridTable &sections, CategoryLists &lists)
 {
     DistinctList sectionList(lists.sections);
     DistinctList subSection1List(lists.subSections1);
     DistinctList subSection2List(lists.subSections2);
-    for (int row = 1; row < sections.rows(); ++row) {
+    for (int row = 1; row < endRow; ++row) {
         sectionList.offer(sections.cell(0, row));
         subSection1List.offer(sections.cell(1, row));
         subSection2List.offer(sections.cell(2, row));
     }
+}
+
+} // namespace
+
+void fromReportRows(const GridTable &sections, CategoryLists &lists)
+{
+    fromRowsBefore(sections.rows(), sections, lists);
+}
+
+void completeSpinlockOnlyLists(const GridTable &sections, int endRow, CategoryLists &lists)
+{
+    CategoryLists whole;
+    fromRowsBefore(std::min(endRow, sections.rows()), sections, whole);
+    whole.sections += lists.sections;
+    whole.subSections1 += lists.subSections1;
+    whole.subSections2 += lists.subSections2;
+    lists = std::move(whole);
 }
 
 } // namespace CategoryListFiller

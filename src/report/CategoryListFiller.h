@@ -12,4 +12,10 @@ namespace CategoryListFiller {
 // entries are added afterwards by the spinlock summary, which appends them without this test.
 void fromReportRows(const GridTable &sections, CategoryLists &lists);
 
+// Lists that hold only what the spinlock summary appended to them (a parse that left the
+// category lists for later) become the whole lists: the distinct texts of rows 1 to `endRow` - 1
+// (the rows the parse would have listed), then those entries, as a parse that fills them builds
+// them.
+void completeSpinlockOnlyLists(const GridTable &sections, int endRow, CategoryLists &lists);
+
 } // namespace CategoryListFiller

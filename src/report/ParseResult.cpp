@@ -1,5 +1,6 @@
 #include "ParseResult.h"
 
+#include "CategoryListFiller.h"
 #include "ReportParser.h"
 #include "SectionTableLayout.h"
 #include "common/CommandGuard.h"
@@ -14,4 +15,12 @@ ParseResult ParseResult::of(TextLines report, std::stop_token stop, ParseObserve
     // Let go of the table, so that the thread that takes the result may adopt it.
     result.sections->moveToThread(nullptr);
     return result;
+}
+
+void ParseResult::completeLists()
+{
+    if (listsComplete)
+        return;
+    CategoryListFiller::completeSpinlockOnlyLists(*sections, listedRowsEnd, lists);
+    listsComplete = true;
 }

@@ -22,6 +22,13 @@ struct ParseResult
     CategoryLists lists;
     // The parser's message when the parse failed; the table and lists hold what it found before.
     std::optional<QString> failure;
+    // False for a digest's parse, whose lists hold only the spinlock entries until completeLists()
+    // adds the distinct texts of rows 1 to listedRowsEnd - 1.
+    bool listsComplete = true;
+    int listedRowsEnd = 0;
+
+    // The whole category lists, for a parse about to be shown on the first tab.
+    void completeLists();
 
     // Parses `report` exactly as "&Parse Sections" does, on the calling thread, into a new table.
     static ParseResult of(TextLines report, std::stop_token stop = {}, ParseObserver *observer = nullptr);

@@ -20,10 +20,8 @@ void tell(ParseObserver *observer, const QString &message)
 
 } // namespace
 
-ReportParser::ReportParser(GridTable &sections, CategoryLists &lists) : sections_(sections), lists_(&lists)
-{ }
-
-ReportParser::ReportParser(GridTable &sections) : sections_(sections), lists_(nullptr)
+ReportParser::ReportParser(GridTable &sections, CategoryLists &lists, Lists fill) :
+    sections_(sections), lists_(lists), fill_(fill)
 { }
 
 void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObserver *observer)
@@ -32,9 +30,8 @@ void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObser
     // a failure reaches the caller.
     GridTable::BulkUpdate batch(sections_);
     ParseProgress progress(observer, report.count());
-    CategoryLists unwanted;
-    CategoryLists &lists = lists_ ? *lists_ : unwanted;
-    lists.clear();
+    lists_.clear();
+    listedRowsEnd_ = 0;
     SectionRows rows(sections_);
     rows.reset();
     SpinlockSummary spinlocks;
@@ -57,8 +54,9 @@ void ReportParser::run(const TextLines &report, std::stop_token stop, ParseObser
     }
 
     tell(observer, QStringLiteral("Setting Sysmon Categories..."));
-    if (lists_)
-        CategoryListFiller::fromReportRows(sections_, lists);
-    spinlocks.appendRows(rows, lists);
+    if (fill_ == Lists::Whole)
+        CategoryListFiller::fromReportRows(sections_, lists_);
+    listedRowsEnd_ = sections_.rows();
+    spinlocks.appendRows(rows, lists_);
     tell(observer, QStringLiteral("Single File Parsed"));
 }

@@ -13,10 +13,12 @@ struct CategoryLists;
 class ReportParser
 {
 public:
-    ReportParser(GridTable &sections, CategoryLists &lists);
-    // The section table only: a digest takes figures from it and has no use for the category
-    // lists, which cost a tenth of a parse.
-    explicit ReportParser(GridTable &sections);
+    // How much of the category lists a parse fills. A digest takes figures from the section table
+    // and has no use for the lists, which cost a tenth of a parse: it leaves them for later
+    // (CategoryListFiller::completeSpinlockOnlyLists) and gets only the spinlock entries.
+    enum class Lists { Whole, SpinlocksOnly };
+
+    ReportParser(GridTable &sections, CategoryLists &lists, Lists fill = Lists::Whole);
 
     // Parses a snapshot of the report text. `stop` is read before every line: once a stop is
     // requested the line scan ends, and the rows found so far still get their category lists and
@@ -29,7 +31,13 @@ public:
     // standard error) and, where it parses many reports, may go on with the next one.
     void run(const TextLines &report, std::stop_token stop = {}, ParseObserver *observer = nullptr);
 
+    // With Lists::SpinlocksOnly: the end of the rows the lists are to be taken from (rows 1 to
+    // end - 1), once the line scan is over; 0 when a failure ended the parse before.
+    int listedRowsEnd() const { return listedRowsEnd_; }
+
 private:
     GridTable &sections_;
-    CategoryLists *lists_; // none when only the table is wanted
+    CategoryLists &lists_;
+    Lists fill_;
+    int listedRowsEnd_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "Gzipped.h"
 #include "ParsedReport.h"
 #include "common/TextFile.h"
+#include "report/ParseResult.h"
 #include "report/ReportLoader.h"
 
 #include <QDir>
@@ -80,6 +81,19 @@ void ReportParserGolden::expectTheCaseOf(const QString &report) const
         EXPECT_EQ(parsed.lists.subSections1, listEntries(lists[1]));
         EXPECT_EQ(parsed.lists.subSections2, listEntries(lists[2]));
     }
+
+    // A digest's parse leaves the lists for later: completed, they are the lists of a whole parse.
+    ParseResult later;
+    later.report = ReportLoader::load(report);
+    later.sections = std::make_unique<GridTable>(SectionTableLayout::columnCount);
+    ReportParser parser(*later.sections, later.lists, ReportParser::Lists::SpinlocksOnly);
+    later.failure = CommandGuard::failureOf([&] { parser.run(later.report); });
+    later.listsComplete = false;
+    later.listedRowsEnd = parser.listedRowsEnd();
+    later.completeLists();
+    EXPECT_EQ(later.lists.sections, parsed.lists.sections);
+    EXPECT_EQ(later.lists.subSections1, parsed.lists.subSections1);
+    EXPECT_EQ(later.lists.subSections2, parsed.lists.subSections2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportParserGolden, testing::ValuesIn(caseNames()),
