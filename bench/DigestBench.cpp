@@ -196,7 +196,8 @@ void digestInto(GridTable &digest, const GridTable &counters, const Corpus &corp
                 .timeOnly = true,
                 .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
                 .jobs = jobs,
-                .handOverParses = false })
+                .handOverParses = false,
+                .spareTables = nullptr })
         .run(adder);
 }
 

@@ -109,7 +109,8 @@ void DigestCommands::startDigest(const TimeWindow &window)
                              .listProblems = true,
                              .load = load_,
                              .jobs = jobs_,
-                             .handOverParses = true };
+                             .handOverParses = true,
+                             .spareTables = nullptr };
     run_ = std::make_unique<BackgroundDigest>(std::move(input), [this] {
         QMetaObject::invokeMethod(this, &DigestCommands::takeArrivals, Qt::QueuedConnection);
     });

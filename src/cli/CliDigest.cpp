@@ -139,7 +139,8 @@ RunEnd digestReports(const QStringList &reports, const RunSettings &settings, co
         // standard input.
         .load = [](const QString &path) { return ReportLoader::load(CliFiles::inputPath(path), FileKinds::Any); },
         .jobs = settings.jobs,
-        .handOverParses = false
+        .handOverParses = false,
+        .spareTables = nullptr
     };
     ColumnWriter writer(digest, console, end, int(reports.size()));
     const DigestRun::Result result = DigestRun(std::move(input)).run(writer);

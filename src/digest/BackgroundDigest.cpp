@@ -4,6 +4,8 @@
 #include "RunProblems.h"
 #include "common/DetachedThread.h"
 
+#include <QScopeGuard>
+
 #include <mutex>
 #include <stop_token>
 
@@ -13,6 +15,7 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
     Arrivals arrived;
     std::optional<ParseResult> latestParse;
     bool listProblems = false;
+    std::shared_ptr<SpareTables> spareTables = std::make_shared<SpareTables>();
     RunProblems problems; // on the run's thread only
     bool wakePending = false;
     bool abandoned = false;
@@ -24,6 +27,11 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
         if (listProblems)
             problems.add(report.facts);
         std::optional<ParseResult> older;
+        // The table of the parse this one replaces goes back to the workers, after the lock.
+        const auto giveBack = qScopeGuard([&] {
+            if (older)
+                spareTables->giveBack(std::move(older->sections));
+        });
         std::lock_guard lock(mutex);
         if (abandoned)
             return;
@@ -76,6 +84,7 @@ BackgroundDigest::BackgroundDigest(DigestRun::Input input, Wake wake) : mailbox_
 {
     mailbox_->wake = std::move(wake);
     mailbox_->listProblems = input.listProblems;
+    input.spareTables = mailbox_->spareTables;
     // The thread holds the mailbox (and the run) for as long as it lives, whatever the caller does.
     DetachedThread::start([mailbox = mailbox_, run = std::make_shared<DigestRun>(std::move(input))] {
         mailbox->finished(run->run(*mailbox, mailbox->stop.get_token()));

@@ -43,7 +43,10 @@ bool DigestRun::mayStart(const GridTable &files, Ui &ui)
 
 ReportDigester::Options DigestRun::digesterOptions() const
 {
-    return { .timeOnly = input_.timeOnly, .window = input_.window, .listProblems = input_.listProblems };
+    return { .timeOnly = input_.timeOnly,
+             .window = input_.window,
+             .listProblems = input_.listProblems,
+             .spareTables = input_.spareTables };
 }
 
 DigestRun::Result DigestRun::run(Observer &observer, std::stop_token stop)

@@ -40,6 +40,9 @@ public:
         int jobs = 0;
         // Hand every parsed report over with its figures (the window keeps the last one).
         bool handOverParses = false;
+        // Where the section tables of handed-over parses come back once the caller has dropped
+        // them, for the workers to fill again.
+        std::shared_ptr<SpareTables> spareTables;
     };
 
     enum class End {

@@ -37,15 +37,20 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
     return digested;
 }
 
-// The figures need no category lists: they are left to whoever shows the parse. A parse that is
-// not handed over fills the section table of the report before, so that a run does not allocate
-// a table's worth of memory per report; one that is handed over belongs to no thread.
+// The figures need no category lists: they are left to whoever shows the parse. A parse fills a
+// table used before (the one of the report before, or one given back after a handed-over parse
+// was dropped), so that a run does not allocate a table's worth of memory per report. A table
+// handed over belongs to no thread.
 ParseResult ReportDigester::parseForFigures(TextLines report, std::stop_token stop, bool handOver)
 {
     ParseResult parse;
     parse.report = std::move(report);
-    parse.sections = spareSections_ && !handOver ? std::move(spareSections_)
-                                                 : std::make_unique<GridTable>(SectionTableLayout::columnCount);
+    if (!handOver)
+        parse.sections = std::move(spareSections_);
+    else if (options_.spareTables)
+        parse.sections = options_.spareTables->take();
+    if (!parse.sections)
+        parse.sections = std::make_unique<GridTable>(SectionTableLayout::columnCount);
     ReportParser parser(*parse.sections, parse.lists, ReportParser::Lists::SpinlocksOnly);
     parse.failure = CommandGuard::failureOf([&] { parser.run(parse.report, stop); });
     parse.listsComplete = false;

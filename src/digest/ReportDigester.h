@@ -4,6 +4,7 @@
 #include "DigestRows.h"
 #include "DigestedReport.h"
 #include "TimeWindow.h"
+#include "grid/SpareTables.h"
 
 #include <functional>
 #include <memory>
@@ -29,6 +30,8 @@ public:
         TimeWindow window = TimeWindow();
         // Check the report for the run's list of report problems.
         bool listProblems = false;
+        // Section tables to fill again for parses that are handed over.
+        std::shared_ptr<SpareTables> spareTables;
     };
 
     ReportDigester(const DigestRows &rows, const Options &options, Loader load);

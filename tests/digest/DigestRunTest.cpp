@@ -49,7 +49,8 @@ DigestRun::Input input(const QStringList &paths, int jobs)
              .timeOnly = true,
              .load = [](const QString &path) { return ReportLoader::load(path); },
              .jobs = jobs,
-             .handOverParses = false };
+             .handOverParses = false,
+             .spareTables = nullptr };
 }
 
 TEST(DigestRun, EveryNumberOfThreadsHandsTheSameReportsOverInListOrder)
