@@ -10,6 +10,7 @@
 #include "common/Ui.h"
 #include "digest/DigestAverages.h"
 #include "digest/DigestColumn.h"
+#include "digest/DigestColumnMap.h"
 #include "digest/DigestEditing.h"
 #include "digest/DigestExport.h"
 #include "digest/DigestReset.h"
@@ -90,6 +91,7 @@ void DigestCommands::startDigest(const TimeWindow &window)
     if (!panel_.appendTicked())
         panel_.chartPanel().setValueAxisItems(DigestReset::fromCounterSet(digest, work_.sgSysmonCounters));
     DigestStatistics::setShown(digest, panel_.statisticsTicked());
+    rowSums_.emplace(digest, DigestColumnMap(digest));
     problems_ = RunProblems();
     preparedProblems_.reset();
     showProblems({});
@@ -168,7 +170,11 @@ bool DigestCommands::addColumns()
 
 void DigestCommands::addColumn(const DigestedReport &report)
 {
-    DigestColumn::append(work_.sgSysmonDigest, report);
+    GridTable &digest = work_.sgSysmonDigest;
+    const int columnsBefore = digest.columns();
+    DigestColumn::append(digest, report);
+    if (digest.columns() > columnsBefore)
+        rowSums_->add(digest, columnsBefore);
     problems_.add(report.facts);
     ++added_;
     lastAddedPath_ = report.path;
@@ -216,7 +222,8 @@ void DigestCommands::finishDigest(DigestRun::Result result)
     showRunStatus();
     batch_.reset();
     CommandGuard::run(work_.ui, u"CalculateAverages"_s,
-                      [this] { DigestAverages::calculate(work_.sgSysmonDigest, work_.ui); });
+                      [this] { DigestAverages::calculate(work_.sgSysmonDigest, *rowSums_, work_.ui); });
+    rowSums_.reset();
     ending_.emplace(Ending { result, std::move(parse) });
     QTimer::singleShot(0, this, &DigestCommands::endDigest);
 }

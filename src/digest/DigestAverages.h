@@ -1,5 +1,6 @@
 #pragma once
 
+class DigestRowSums;
 class GridTable;
 class Ui;
 
@@ -14,5 +15,8 @@ namespace DigestAverages {
 // when shown, are calculated again with it. Shows "Calculating Average Values..." in panel 1.
 // Throws Failure when no column is headed "Avg".
 void calculate(GridTable &digest, Ui &ui);
+
+// The same from row sums kept up to date while a run added its columns.
+void calculate(GridTable &digest, const DigestRowSums &sums, Ui &ui);
 
 } // namespace DigestAverages
