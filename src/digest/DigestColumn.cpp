@@ -28,7 +28,7 @@ void append(GridTable &digest, const DigestedReport &report)
     const int column = addColumn(digest, report.path);
     digest.setColumnNote(column, DigestTableLayout::SamplingStart, report.samplingStart);
     digest.setColumnNote(column, DigestTableLayout::SampleInterval, report.sampleInterval);
-    const QStringList &values = report.copied.values;
+    const PackedTexts &values = report.copied.values;
     const int rows = std::min(int(values.size()) + 1, digest.rows());
     for (int row = 1; row < rows; ++row) {
         if (!values[row - 1].isEmpty())

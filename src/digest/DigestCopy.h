@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/PackedTexts.h"
+
 #include <QStringList>
 
 class CounterMatches;
@@ -14,7 +16,7 @@ struct Copied
     // By digest row (row r at index r - 1): the figure of the last matching section row (in
     // section table order) in the column its counter type selects, the no-value mark "-1" when the
     // type selects none, or empty when no section row matches.
-    QStringList values;
+    PackedTexts values;
     // Whether any section row matched a digest row: only then is the column headed by its time.
     bool anyMatch = false;
 };

@@ -36,7 +36,7 @@ struct Recorder : DigestRun::Observer
     {
         seen << u"%1 %2 [%3] %4 %5"_s.arg(index)
                     .arg(report.path.section(u'/', -2))
-                    .arg(report.sampleTime, report.copied.values.join(u'|'), report.parseFailure.value_or(u"ok"_s));
+                    .arg(report.sampleTime, report.copied.values.toList().join(u'|'), report.parseFailure.value_or(u"ok"_s));
         if (onReport)
             onReport(index);
     }
