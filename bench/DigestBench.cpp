@@ -34,6 +34,9 @@
 #include "digest/DigestStatistics.h"
 #include "digest/DigestTableLayout.h"
 #include "digest/FileList.h"
+#include "digest/ProblemList.h"
+#include "digest/RunProblems.h"
+#include "digest/TimeWindow.h"
 #include "grid/GridTable.h"
 #include "report/CategoryLists.h"
 #include "report/ReportLoader.h"
@@ -173,20 +176,28 @@ void loadAndParse(benchmark::State &state, const Corpus &corpus, int jobs)
     state.counters["jobs"] = jobs;
 }
 
-// Adds each report's column as the run hands it over.
+// Adds each report's column as the run hands it over, and keeps its problems.
 class ColumnAdder : public DigestRun::Observer
 {
 public:
     explicit ColumnAdder(GridTable &digest) : digest_(digest) { }
-    void reportDigested(int, DigestedReport &&report) override { DigestColumn::append(digest_, report); }
+    void reportDigested(int, DigestedReport &&report) override
+    {
+        DigestColumn::append(digest_, report);
+        problems.add(std::move(report.facts));
+    }
+
+    RunProblems problems;
 
 private:
     GridTable &digest_;
 };
 
 // The digest table rebuilt from `counters`, with a column per report of the corpus digested on
-// `jobs` threads (one per core for 0); the averages are the caller's.
-void digestInto(GridTable &digest, const GridTable &counters, const Corpus &corpus, int jobs, bool statistics)
+// `jobs` threads (one per core for 0); the averages are the caller's. With `problems`, the report
+// problems are listed too, as the window always lists them; they are returned.
+RunProblems digestInto(GridTable &digest, const GridTable &counters, const Corpus &corpus, int jobs, bool statistics,
+                       bool problems = false)
 {
     DigestReset::fromCounterSet(digest, counters);
     DigestStatistics::setShown(digest, statistics);
@@ -194,18 +205,21 @@ void digestInto(GridTable &digest, const GridTable &counters, const Corpus &corp
     DigestRun({ .rows = DigestRows::of(digest),
                 .paths = corpus.reports,
                 .timeOnly = true,
+                .window = TimeWindow(),
+                .listProblems = problems,
                 .load = [](const QString &path) { return ReportLoader::load(path, FileKinds::Any); },
                 .jobs = jobs,
                 .handOverParses = false,
                 .spareTables = nullptr })
         .run(adder);
+    return std::move(adder.problems);
 }
 
 // quorvel-cli digest in one process: the counter set read, the run on `jobs` threads, the averages,
 // the export written.
-// `statistics`: as quorvel-cli digest --stats.
+// `statistics`: as quorvel-cli digest --stats; `problems`: as --problems, the list written too.
 void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString &countersPath, int jobs,
-                    bool statistics = false)
+                    bool statistics = false, bool problems = false)
 {
     QTemporaryDir output;
     int columns = 0;
@@ -213,11 +227,14 @@ void digestHeadless(benchmark::State &state, const Corpus &corpus, const QString
         GridTable counters(CounterSet::columnCount);
         const TextEncoding encoding = TextFile::writeEncodingFor(CounterSetFile::load(counters, countersPath));
         GridTable digest(DigestTableLayout::fixedColumnCount);
-        digestInto(digest, counters, corpus, jobs, statistics);
+        const RunProblems listed = digestInto(digest, counters, corpus, jobs, statistics, problems);
         HeadlessUi ui;
         DigestAverages::calculate(digest, ui);
         TextFile::write(output.filePath(QStringLiteral("digest.csv")),
                         DigestExport::lines(digest, false, QStringLiteral(",")), encoding);
+        if (problems)
+            TextFile::write(output.filePath(QStringLiteral("problems.csv")),
+                            ProblemList::lines(listed.list(), QStringLiteral(",")), encoding);
         columns = digest.columns();
     }
     countReports(state, corpus);
@@ -299,6 +316,10 @@ void registerBenchmarks(const Corpus &corpus)
             [&corpus, jobs](benchmark::State &state) { digestHeadless(state, corpus, corpus.counters500, jobs); });
         add("DigestHeadless/" + reports + "x500/statistics" + suffix, [&corpus, jobs](benchmark::State &state) {
             digestHeadless(state, corpus, corpus.counters500, jobs, true);
+        });
+        // The window always lists the report problems: this is the command line's run to hold it to.
+        add("DigestHeadless/" + reports + "x500/problems" + suffix, [&corpus, jobs](benchmark::State &state) {
+            digestHeadless(state, corpus, corpus.counters500, jobs, false, true);
         });
     }
     add("Averages/" + reports + "x500",

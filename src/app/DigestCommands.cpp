@@ -91,7 +91,6 @@ void DigestCommands::startDigest(const TimeWindow &window)
     if (!panel_.appendTicked())
         panel_.chartPanel().setValueAxisItems(DigestReset::fromCounterSet(digest, work_.sgSysmonCounters));
     DigestStatistics::setShown(digest, panel_.statisticsTicked());
-    rowSums_.emplace(digest, DigestColumnMap(digest));
     problems_ = RunProblems();
     preparedProblems_.reset();
     showProblems({});
@@ -113,7 +112,7 @@ void DigestCommands::startDigest(const TimeWindow &window)
                              .jobs = jobs_,
                              .handOverParses = true,
                              .spareTables = nullptr };
-    run_ = std::make_unique<BackgroundDigest>(std::move(input), [this] {
+    run_ = std::make_unique<BackgroundDigest>(std::move(input), DigestRowSums(digest, DigestColumnMap(digest)), [this] {
         QMetaObject::invokeMethod(this, &DigestCommands::takeArrivals, Qt::QueuedConnection);
     });
 }
@@ -170,11 +169,7 @@ bool DigestCommands::addColumns()
 
 void DigestCommands::addColumn(const DigestedReport &report)
 {
-    GridTable &digest = work_.sgSysmonDigest;
-    const int columnsBefore = digest.columns();
-    DigestColumn::append(digest, report);
-    if (digest.columns() > columnsBefore)
-        rowSums_->add(digest, columnsBefore);
+    DigestColumn::append(work_.sgSysmonDigest, report);
     problems_.add(report.facts);
     ++added_;
     lastAddedPath_ = report.path;
@@ -215,6 +210,7 @@ void DigestCommands::cancelDigest()
 void DigestCommands::finishDigest(DigestRun::Result result)
 {
     std::optional<ParseResult> parse = run_->takeLatestParse();
+    const DigestRowSums sums = run_->rowSums();
     run_.reset();
     end_.reset();
     showColumns_.stop();
@@ -222,8 +218,7 @@ void DigestCommands::finishDigest(DigestRun::Result result)
     showRunStatus();
     batch_.reset();
     CommandGuard::run(work_.ui, u"CalculateAverages"_s,
-                      [this] { DigestAverages::calculate(work_.sgSysmonDigest, *rowSums_, work_.ui); });
-    rowSums_.reset();
+                      [&] { DigestAverages::calculate(work_.sgSysmonDigest, sums, work_.ui); });
     ending_.emplace(Ending { result, std::move(parse) });
     QTimer::singleShot(0, this, &DigestCommands::endDigest);
 }

@@ -3,7 +3,6 @@
 #include "BusyGuard.h"
 #include "common/TextEncoding.h"
 #include "digest/BackgroundDigest.h"
-#include "digest/DigestRowSums.h"
 #include "digest/RunProblems.h"
 #include "grid/GridTable.h"
 
@@ -136,8 +135,6 @@ private:
     std::unique_ptr<GridTable> preparedProblems_;
     int preparedProblemCount_ = 0;
     RunProblems problems_;
-    // The sums behind the averages, kept up as columns are added: the run's end only divides.
-    std::optional<DigestRowSums> rowSums_;
     bool takingArrivals_ = false;
     std::optional<BusyGuard::Scope> busyScope_;
     std::optional<BusyGuard::Scope> digestingScope_;

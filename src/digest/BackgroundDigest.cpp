@@ -15,6 +15,7 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
     Arrivals arrived;
     std::optional<ParseResult> latestParse;
     bool listProblems = false;
+    std::optional<DigestRowSums> sums; // under the mutex
     std::shared_ptr<SpareTables> spareTables = std::make_shared<SpareTables>();
     RunProblems problems; // on the run's thread only
     bool wakePending = false;
@@ -35,6 +36,8 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
         std::lock_guard lock(mutex);
         if (abandoned)
             return;
+        if (!report.outsideTimeWindow)
+            sums->add(report.copied.values);
         if (report.parse) {
             older = std::move(latestParse);
             latestParse = std::move(report.parse);
@@ -80,8 +83,10 @@ struct BackgroundDigest::Mailbox : DigestRun::Observer
     }
 };
 
-BackgroundDigest::BackgroundDigest(DigestRun::Input input, Wake wake) : mailbox_(std::make_shared<Mailbox>())
+BackgroundDigest::BackgroundDigest(DigestRun::Input input, DigestRowSums sums, Wake wake) :
+    mailbox_(std::make_shared<Mailbox>())
 {
+    mailbox_->sums = std::move(sums);
     mailbox_->wake = std::move(wake);
     mailbox_->listProblems = input.listProblems;
     input.spareTables = mailbox_->spareTables;
@@ -101,6 +106,12 @@ BackgroundDigest::Arrivals BackgroundDigest::take()
     std::lock_guard lock(mailbox_->mutex);
     mailbox_->wakePending = false;
     return std::exchange(mailbox_->arrived, Arrivals());
+}
+
+DigestRowSums BackgroundDigest::rowSums() const
+{
+    std::lock_guard lock(mailbox_->mutex);
+    return *mailbox_->sums;
 }
 
 std::optional<ParseResult> BackgroundDigest::takeLatestParse()

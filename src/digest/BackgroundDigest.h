@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DigestRowSums.h"
 #include "DigestRun.h"
 #include "grid/GridTable.h"
 
@@ -34,7 +35,9 @@ public:
         int problemCount = 0;
     };
 
-    BackgroundDigest(DigestRun::Input input, Wake wake);
+    // `sums` are the row sums of the digest table's columns before the run: the run adds the
+    // figures of every report it hands over, in order, on its own thread.
+    BackgroundDigest(DigestRun::Input input, DigestRowSums sums, Wake wake);
     // Abandons the run.
     ~BackgroundDigest();
     BackgroundDigest(const BackgroundDigest &) = delete;
@@ -47,6 +50,9 @@ public:
     // never spends time on them. It belongs to the last report taken once nothing more arrives:
     // after the end was taken, or after abandon() and a last take().
     std::optional<ParseResult> takeLatestParse();
+    // The row sums with the figures of every report handed over, for the averages. Like the
+    // latest parse, they belong to the reports taken once nothing more arrives.
+    DigestRowSums rowSums() const;
     // Asks the run to stop; whatever arrives after this is thrown away, and no wake comes.
     void abandon();
 

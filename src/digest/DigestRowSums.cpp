@@ -2,6 +2,7 @@
 
 #include "DigestColumnMap.h"
 #include "common/NumberText.h"
+#include "common/PackedTexts.h"
 #include "grid/GridTable.h"
 
 #include <QStringView>
@@ -47,6 +48,15 @@ void DigestRowSums::add(const GridTable &digest, int column)
     const int rows = std::min(digest.rows(), int(sums_.size()));
     for (int row = 1; row < rows; ++row) {
         if (const std::optional<double> number = NumberText::readReal(digest.cell(column, row)))
+            sums_[std::size_t(row)] += *number;
+    }
+}
+
+void DigestRowSums::add(const PackedTexts &figures)
+{
+    const int rows = std::min(int(figures.size()) + 1, int(sums_.size()));
+    for (int row = 1; row < rows; ++row) {
+        if (const std::optional<double> number = NumberText::readReal(figures[row - 1]))
             sums_[std::size_t(row)] += *number;
     }
 }

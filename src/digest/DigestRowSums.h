@@ -3,6 +3,7 @@
 #include <vector>
 
 class DigestColumnMap;
+class PackedTexts;
 class GridTable;
 
 // The sum of each row of the digest table over its report columns: the numbers among their cells,
@@ -17,6 +18,8 @@ public:
 
     // Adds the numbers of `column`, a report column to the right of every column summed so far.
     void add(const GridTable &digest, int column);
+    // The same for the column a report's figures (by row, row r at index r - 1) are about to get.
+    void add(const PackedTexts &figures);
 
     // The sum of table row `row`; 0 for a row the table did not have when the sums began.
     double of(int row) const;

@@ -2,7 +2,10 @@
 // threads, a report that cannot be read, a stop, and a run walked away from while a read hangs.
 // What a run writes into a table is checked end to end by the command line's golden cases.
 #include "digest/BackgroundDigest.h"
+#include "digest/DigestColumnMap.h"
 #include "digest/DigestRun.h"
+#include "digest/DigestTableLayout.h"
+#include "grid/GridTable.h"
 #include "common/DetachedThread.h"
 #include "common/Failure.h"
 #include "report/ReportLoader.h"
@@ -146,7 +149,9 @@ TEST(BackgroundDigest, AnAbandonedRunHandsNothingOverAndLetsGoAtOnceWhileAReadHa
     in.load = [hung](const QString &path) { return hung->load(path); };
     in.handOverParses = true;
     std::atomic<int> wakes = 0;
-    BackgroundDigest run(std::move(in), [&wakes] { ++wakes; });
+    GridTable digest(DigestTableLayout::fixedColumnCount);
+    DigestTableLayout::reset(digest);
+    BackgroundDigest run(std::move(in), DigestRowSums(digest, DigestColumnMap(digest)), [&wakes] { ++wakes; });
     hung->waitUntilReading();
 
     QElapsedTimer clock;
