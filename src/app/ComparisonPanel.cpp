@@ -24,21 +24,6 @@ constexpr int typeWidth = 64;
 constexpr int figureWidth = 135;
 constexpr int countWidth = 85;
 
-// A counter name is told apart by its section at the start and its entry at the end: a name too
-// long for its column loses its middle.
-class CounterNameDelegate : public LongTextDelegate
-{
-public:
-    using LongTextDelegate::LongTextDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        LongTextDelegate::initStyleOption(option, index);
-        option->textElideMode = Qt::ElideMiddle;
-    }
-};
-
 } // namespace
 
 ComparisonPanel::ComparisonPanel(GridTable &comparison, QWidget *parent) : QWidget(parent)
@@ -85,7 +70,7 @@ QTableView *ComparisonPanel::buildTable(GridTable &comparison)
     sgPeriodComparison->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgPeriodComparison->setSelectionMode(QAbstractItemView::SingleSelection);
     sgPeriodComparison->setItemDelegateForColumn(ComparisonTableLayout::CounterName,
-                                                 new CounterNameDelegate(sgPeriodComparison));
+                                                 new LongTextDelegate(Qt::ElideMiddle, sgPeriodComparison));
     sgPeriodComparison->setWordWrap(false);
     sgPeriodComparison->verticalHeader()->setVisible(false);
     sgPeriodComparison->verticalHeader()->setDefaultSectionSize(sgPeriodComparison->fontMetrics().height() + 6);

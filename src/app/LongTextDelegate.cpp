@@ -5,4 +5,6 @@ void LongTextDelegate::initStyleOption(QStyleOptionViewItem *option, const QMode
     QStyledItemDelegate::initStyleOption(option, index);
     if (option->text.size() > maxShownCharacters)
         option->text.truncate(maxShownCharacters);
+    if (elideMode_)
+        option->textElideMode = *elideMode_;
 }

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+#include <optional>
+
 // Draws the items of the grids and of the drop-down lists. A cell may hold a text a megabyte long
 // (a damaged report's subheading becomes the subsection path of every row under it and an entry of
 // the subsection box), and laying out all of it at every repaint would hold the window for
@@ -13,9 +15,16 @@ class LongTextDelegate : public QStyledItemDelegate
 
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    // Cuts a text too long for its cell at `elideMode` instead of the view's own place: a path is
+    // told apart by its end, a counter name by its section and its entry.
+    LongTextDelegate(Qt::TextElideMode elideMode, QObject *parent) : QStyledItemDelegate(parent), elideMode_(elideMode)
+    { }
 
     static constexpr qsizetype maxShownCharacters = 1000;
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    std::optional<Qt::TextElideMode> elideMode_;
 };

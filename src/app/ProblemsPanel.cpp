@@ -15,20 +15,6 @@ namespace {
 
 constexpr int columnWidths[ProblemList::columnCount] = { 230, 170, 250, 600 };
 
-// The end of a path tells reports apart, the beginning of any other text says most.
-class ProblemDelegate : public LongTextDelegate
-{
-public:
-    using LongTextDelegate::LongTextDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        LongTextDelegate::initStyleOption(option, index);
-        option->textElideMode = index.column() == ProblemList::Report ? Qt::ElideLeft : Qt::ElideRight;
-    }
-};
-
 // The problems sorted as the user asks, each cell's whole text as its tooltip: a detail is often
 // wider than its column.
 class SortedProblems : public QSortFilterProxyModel
@@ -56,7 +42,8 @@ ProblemsPanel::ProblemsPanel(GridTable &problems, QWidget *parent) : QWidget(par
     sgProblems = new QTableView(this);
     sgProblems->setObjectName(u"sgProblems"_s);
     sgProblems->setModel(sorted_);
-    sgProblems->setItemDelegate(new ProblemDelegate(sgProblems));
+    sgProblems->setItemDelegate(new LongTextDelegate(sgProblems));
+    sgProblems->setItemDelegateForColumn(ProblemList::Report, new LongTextDelegate(Qt::ElideLeft, sgProblems));
     sgProblems->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgProblems->setSelectionMode(QAbstractItemView::SingleSelection);
     sgProblems->setEditTriggers(QAbstractItemView::NoEditTriggers);

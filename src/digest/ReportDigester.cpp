@@ -5,10 +5,7 @@
 #include "ReportHeader.h"
 #include "SampleTime.h"
 #include "common/TextLines.h"
-#include "common/CommandGuard.h"
 #include "report/BinaryReportCheck.h"
-#include "report/ReportParser.h"
-#include "report/SectionTableLayout.h"
 
 ReportDigester::ReportDigester(const DigestRows &rows, const Options &options, Loader load) :
     rows_(rows), options_(options), load_(std::move(load)), index_(rows.names)
@@ -39,25 +36,15 @@ DigestedReport ReportDigester::digest(const QString &path, std::stop_token stop,
 
 // The figures need no category lists: they are left to whoever shows the parse. A parse fills a
 // table used before (the one of the report before, or one given back after a handed-over parse
-// was dropped), so that a run does not allocate a table's worth of memory per report. A table
-// handed over belongs to no thread.
+// was dropped), so that a run does not allocate a table's worth of memory per report.
 ParseResult ReportDigester::parseForFigures(TextLines report, std::stop_token stop, bool handOver)
 {
-    ParseResult parse;
-    parse.report = std::move(report);
+    std::unique_ptr<GridTable> table;
     if (!handOver)
-        parse.sections = std::move(spareSections_);
+        table = std::move(spareSections_);
     else if (options_.spareTables)
-        parse.sections = options_.spareTables->take();
-    if (!parse.sections)
-        parse.sections = std::make_unique<GridTable>(SectionTableLayout::columnCount);
-    ReportParser parser(*parse.sections, parse.lists, ReportParser::Lists::SpinlocksOnly);
-    parse.failure = CommandGuard::failureOf([&] { parser.run(parse.report, stop); });
-    parse.listsComplete = false;
-    parse.listedRowsEnd = parser.listedRowsEnd();
-    if (handOver)
-        parse.sections->moveToThread(nullptr);
-    return parse;
+        table = options_.spareTables->take();
+    return ParseResult::forFigures(std::move(report), std::move(table), stop);
 }
 
 void ReportDigester::takeFigures(DigestedReport &digested, const GridTable &sections)

@@ -32,4 +32,12 @@ struct ParseResult
 
     // Parses `report` exactly as "&Parse Sections" does, on the calling thread, into a new table.
     static ParseResult of(TextLines report, std::stop_token stop = {}, ParseObserver *observer = nullptr);
+    // The same for a digest's figures, into `table` when given (one used before, whose room the
+    // parse reuses): the category lists are left to completeLists().
+    static ParseResult forFigures(TextLines report, std::unique_ptr<GridTable> table = nullptr,
+                                  std::stop_token stop = {});
+
+private:
+    static ParseResult parse(TextLines report, std::unique_ptr<GridTable> table, bool wholeLists,
+                             std::stop_token stop, ParseObserver *observer);
 };
